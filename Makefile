@@ -1,0 +1,41 @@
+# Two commands matter: `make run` and `make test`. Both install what is missing first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+RUNDIR     ?= $(BUILD)/run
+
+.PHONY: all deps build test test-plain test-asan run bench clean
+
+all: build
+
+deps:
+	bash scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: test-plain test-asan
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The same suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the test that produced it.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTALVO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+run: build
+	bash scripts/prepare-run $(RUNDIR)
+	cd $(RUNDIR) && exec $(CURDIR)/$(BUILD)/talvo
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTALVO_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench
+	$(BENCH_BUILD)/bench/talvo_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

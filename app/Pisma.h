@@ -1,0 +1,15 @@
+#pragma once
+// The program's font. Every window and the printed reports use Tahoma; on Debian
+// the Tahoma-metric font of fonts-wine stands in for it, loaded once from its files.
+// Without those files the default sans-serif font is used.
+
+#include <QFont>
+
+// Registers the Tahoma files with the application (idempotent). Returns the family to use.
+QString NactiTahomu();
+
+// Tahoma (or the fallback) at the given point size.
+QFont pismoTahoma(qreal body = 8, bool tucne = false);
+
+// Tahoma (or the fallback) with a font height in pixels, as the main window's title uses.
+QFont pismoTahomaPx(int pixely, bool tucne = false);
