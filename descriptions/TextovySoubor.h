@@ -1,0 +1,64 @@
+#pragma once
+// Plain text files: the description files and the saved reports.
+//
+// Reading takes the whole file and detects its encoding (a byte-order mark wins; then
+// valid UTF-8; otherwise Windows-1250) and tells the caller which one it found.
+// Writing uses Windows-1250 without a mark unless the text came from a file in another
+// encoding or holds a character Windows-1250 lacks (then UTF-8 with a mark, so nothing
+// is lost). Every write goes through QSaveFile: a failed write leaves the old file as it was.
+// The text is never altered: line ends are the caller's.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+enum class Kodovani
+{
+    Windows1250,
+    Utf8,
+    Utf8Bom,
+    Utf16LeBom,
+    Utf16BeBom
+};
+
+struct PrectenyText
+{
+    QString text;
+    Kodovani kodovani;
+};
+
+// Reads a whole file and decodes it; nullopt (and a Czech message naming the file) when it cannot be read.
+std::optional<PrectenyText> PrectiText(const QString &cesta, QString *chyba = nullptr);
+
+// The detection rule applied to bytes: the mark, if any, is not part of the text.
+// Bytes that are pure ASCII count as Windows-1250 (identical bytes either way).
+PrectenyText DekodujText(const QByteArray &bajty);
+
+// Encodes text in the encoding it came in (puvodni), or Windows-1250 when none is given;
+// a Windows-1250 target that cannot hold every character becomes UTF-8 with a mark.
+// pouzite receives the encoding actually used.
+QByteArray ZakodujText(const QString &text, std::optional<Kodovani> puvodni, Kodovani *pouzite = nullptr);
+
+// True when every character of text has a Windows-1250 byte.
+bool JeVeWindows1250(QStringView text);
+
+// Writes bytes to an open device; false with a Czech reason when the device takes fewer.
+bool ZapisBajty(QIODevice &zarizeni, const QByteArray &bajty, QString *chyba = nullptr);
+
+// Replaces the file at cesta with bytes atomically (QSaveFile); false with
+// "Soubor X nelze uložit: <reason>" and the old file untouched on any failure.
+bool ZapisSoubor(const QString &cesta, const QByteArray &bajty, QString *chyba = nullptr);
+
+// Encodes text (see ZakodujText) and writes it atomically.
+bool ZapisText(const QString &cesta, const QString &text, QString *chyba = nullptr,
+               std::optional<Kodovani> puvodni = std::nullopt);
+
+// Each line ended by CR LF, the last one too; a line holding breaks (CR LF, LF or CR) is split first.
+QString TextRadku(const QStringList &radky);
+
+// Writes TextRadku(radky) as a report file (Windows-1250, or UTF-8 with a mark when needed).
+bool ZapisRadky(const QString &cesta, const QStringList &radky, QString *chyba = nullptr);
