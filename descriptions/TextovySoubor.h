@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QIODevice;
@@ -53,9 +54,14 @@ bool ZapisBajty(QIODevice &zarizeni, const QByteArray &bajty, QString *chyba = n
 // "Soubor X nelze uložit: <reason>" and the old file untouched on any failure.
 bool ZapisSoubor(const QString &cesta, const QByteArray &bajty, QString *chyba = nullptr);
 
-// Encodes text (see ZakodujText) and writes it atomically.
+// Opens cesta through QSaveFile and lets zapisovac fill it; the file is replaced only when
+// zapisovac returns true and the commit succeeds. zapisovac's reason goes into the message.
+bool ZapisSouborPres(const QString &cesta, const std::function<bool(QIODevice &, QString *)> &zapisovac,
+                     QString *chyba = nullptr);
+
+// Encodes text (see ZakodujText) and writes it atomically; pouzite receives the encoding written.
 bool ZapisText(const QString &cesta, const QString &text, QString *chyba = nullptr,
-               std::optional<Kodovani> puvodni = std::nullopt);
+               std::optional<Kodovani> puvodni = std::nullopt, Kodovani *pouzite = nullptr);
 
 // Each line ended by CR LF, the last one too; a line holding breaks (CR LF, LF or CR) is split first.
 QString TextRadku(const QStringList &radky);
