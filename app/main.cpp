@@ -1,7 +1,21 @@
-#include <QApplication>
+#include "app/Main.h"
+#include "app/Aplikace.h"
+#include "app/Pisma.h"
+
+#include <exception>
 
 int main(int argc, char *argv[])
 {
-    QApplication aplikace(argc, argv);
-    return 0;
+    Aplikace aplikace(argc, argv);
+    try {
+        NactiTahomu();
+        TTalvoMain hlavni;
+        hlavni.show();
+        return aplikace.exec();
+    } catch (const std::exception &vyjimka) {
+        Aplikace::ukazVyjimku(QString::fromLocal8Bit(vyjimka.what()));
+    } catch (...) {
+        Aplikace::ukazVyjimku(QString());
+    }
+    return 1;
 }

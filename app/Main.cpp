@@ -1,0 +1,367 @@
+#include "app/Main.h"
+
+#include "app/Jpeg.h"
+#include "app/Pisma.h"
+#include "descriptions/TextovySoubor.h"
+#include "descriptions/Ulozistepopisu.h"
+#include "text/Cisteni.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QUrl>
+
+namespace {
+constexpr QStringView PredponaNacti = u"Načti šifru: ";
+const char *const SouborMatrix = ":/obrazky/matrix.jpg";
+
+// Menu captions come from user-written titles: a lone "&" would turn into a mnemonic and vanish.
+QString bezMnemoniky(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+} // namespace
+
+TTalvoMain::TTalvoMain(QWidget *parent)
+    : QMainWindow(parent), m_znakyVlastni(ZnakyVlastni), m_nahradaVelka(NahradaVelka)
+{
+    setObjectName(QStringLiteral("TTalvoMain"));
+    setWindowTitle(QStringLiteral("Talvo"));
+    setFont(pismoTahoma(8));
+    move(0, 0);
+    resize(818, 676);
+
+    vytvorPlochu();
+    vytvorMenu();
+    VytvorMenuNacti();
+    VytvorMenuPrehled();
+}
+
+TTalvoMain::~TTalvoMain() = default;
+
+void TTalvoMain::vytvorPlochu()
+{
+    m_plocha = new QMdiArea(this);
+    m_plocha->setObjectName(QStringLiteral("plocha"));
+    m_plocha->setBackground(palette().color(QPalette::Light));
+    m_plocha->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_plocha->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_plocha);
+
+    // Children of the viewport that are not sub-windows stay below every sub-window.
+    QWidget *pozadi = m_plocha->viewport();
+
+    matrix = new QLabel(pozadi);
+    matrix->setObjectName(QStringLiteral("matrix"));
+    matrix->setGeometry(148, 117, 517, 388);
+    QFile soubor(QString::fromLatin1(SouborMatrix));
+    if (soubor.open(QIODevice::ReadOnly)) {
+        if (const auto obraz = DekodujJpeg(soubor.readAll()))
+            matrix->setPixmap(QPixmap::fromImage(*obraz));
+    }
+
+    Nadpis = new QLabel(QStringLiteral("Talvo 1.11"), pozadi);
+    Nadpis->setObjectName(QStringLiteral("Nadpis"));
+    Nadpis->setFont(pismoTahomaPx(27));
+    Nadpis->move(330, 32);
+    Nadpis->adjustSize();
+
+    NazevTalvo = new QPlainTextEdit(QStringLiteral("noVisible"), pozadi);
+    NazevTalvo->setObjectName(QStringLiteral("NazevTalvo"));
+    NazevTalvo->hide();
+}
+
+QMenu *TTalvoMain::pridejMenu(QMenu *rodic, const QString &jmeno, const QString &titulek)
+{
+    QMenu *menu = rodic ? rodic->addMenu(titulek) : menuBar()->addMenu(titulek);
+    menu->setObjectName(jmeno);
+    menu->menuAction()->setObjectName(jmeno);
+    return menu;
+}
+
+QAction *TTalvoMain::pridejPolozku(QMenu *menu, const QString &jmeno, const QString &titulek)
+{
+    auto *akce = new QAction(titulek, this);
+    akce->setObjectName(jmeno);
+    menu->addAction(akce);
+    return akce;
+}
+
+QAction *TTalvoMain::oddelovac(const QString &jmeno)
+{
+    auto *akce = new QAction(this);
+    akce->setSeparator(true);
+    akce->setObjectName(jmeno);
+    return akce;
+}
+
+void TTalvoMain::vytvorMenu()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *soubor = pridejMenu(nullptr, QStringLiteral("Soubor"), QStringLiteral("Soubor"));
+    Ulozit = pridejPolozku(soubor, QStringLiteral("Ulozit"), QStringLiteral("Uložit"));
+    Ulozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Ulozit->setEnabled(false);
+    connect(Ulozit, &QAction::triggered, this, &TTalvoMain::UlozitClick);
+    Tisk = pridejPolozku(soubor, QStringLiteral("Tisk"), QStringLiteral("Tisk"));
+    Tisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Tisk->setEnabled(false);
+    connect(Tisk, &QAction::triggered, this, &TTalvoMain::TiskClick);
+    connect(pridejPolozku(soubor, QStringLiteral("NastaveniTisku"), QStringLiteral("Nastavení tisku")),
+            &QAction::triggered, this, &TTalvoMain::NastaveniTiskuClick);
+    soubor->addAction(oddelovac(QStringLiteral("N1")));
+    QAction *konec = pridejPolozku(soubor, QStringLiteral("Konec"), QStringLiteral("Konec"));
+    // Ctrl+Z is undo in every edit box, so it must not close the program with all its open texts.
+    konec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(konec, &QAction::triggered, this, &TTalvoMain::KonecClick);
+
+    QMenu *sifrovani = pridejMenu(nullptr, QStringLiteral("Sifrovani"), QStringLiteral("Šifrování"));
+    connect(pridejPolozku(sifrovani, QStringLiteral("Morseovka1SD"), QStringLiteral("Morseovka")), &QAction::triggered,
+            this, &TTalvoMain::Morseovka1SDClick);
+    connect(pridejPolozku(sifrovani, QStringLiteral("MrizkaSD"), QStringLiteral("Mřížka")), &QAction::triggered, this,
+            &TTalvoMain::MrizkaSDClick);
+    connect(pridejPolozku(sifrovani, QStringLiteral("SifrovaciKolecko1SD"), QStringLiteral("Šifrovací kolečko")),
+            &QAction::triggered, this, &TTalvoMain::SifrovaciKolecko1SDClick);
+    connect(pridejPolozku(sifrovani, QStringLiteral("Snek1SD"), QStringLiteral("Šnek")), &QAction::triggered, this,
+            &TTalvoMain::Snek1SDClick);
+    connect(pridejPolozku(sifrovani, QStringLiteral("Semafor1SD"), QStringLiteral("Semafor")), &QAction::triggered,
+            this, &TTalvoMain::Semafor1SDClick);
+
+    QMenu *cviceni = pridejMenu(nullptr, QStringLiteral("CviceniSifrovani"), QStringLiteral("Cvičení šifrování"));
+    Test = pridejPolozku(cviceni, QStringLiteral("Test"), QStringLiteral("Morseovka 1"));
+    Test->setCheckable(true);
+    connect(Test, &QAction::triggered, this, &TTalvoMain::TestClick);
+
+    menuBar()->addAction(oddelovac(QStringLiteral("N4")));
+
+    PrehledSifer = pridejMenu(nullptr, QStringLiteral("PrehledSifer"), QStringLiteral("Přehled šifer"));
+    VlastniSifra = pridejMenu(PrehledSifer, QStringLiteral("VlastniSifra"), QStringLiteral("Vložit/editovat popis"));
+    connect(pridejPolozku(VlastniSifra, QStringLiteral("Nova"), QStringLiteral("Nová")), &QAction::triggered, this,
+            &TTalvoMain::NovaClick);
+    VlastniSifra->addAction(oddelovac(QStringLiteral("N3")));
+    PrehledSifer->addAction(oddelovac(QStringLiteral("N5")));
+
+    menuBar()->addAction(oddelovac(QStringLiteral("N2")));
+
+    QMenu *napoveda = pridejMenu(nullptr, QStringLiteral("Napoveda"), QStringLiteral("Nápověda"));
+    connect(pridejPolozku(napoveda, QStringLiteral("Info1"), QStringLiteral("Info")), &QAction::triggered, this,
+            &TTalvoMain::Info1Click);
+    connect(pridejPolozku(napoveda, QStringLiteral("Dokumentace1"), QStringLiteral("Dokumentace")), &QAction::triggered,
+            this, &TTalvoMain::Dokumentace1Click);
+    pridejPolozku(napoveda, QStringLiteral("Napoveda2"), QStringLiteral("Nápověda"));
+
+    QMenu *okna = pridejMenu(nullptr, QStringLiteral("Okna1"), QStringLiteral("Okna"));
+    connect(pridejPolozku(okna, QStringLiteral("Kaskada1"), QStringLiteral("Kaskáda")), &QAction::triggered, this,
+            &TTalvoMain::Kaskada1Click);
+}
+
+QString TTalvoMain::titulekPopisu(const QString &slozka)
+{
+    const QString uloziste = SlozkaUloziste.toString();
+    const auto nadpis = PrectiText(souborPopisu(uloziste, slozka, SouborPopisu::Nadpis));
+    if (!nadpis)
+        return slozka;
+    const QString titulek = VycistiText(nadpis->text, ZnakyNadpis, u"");
+    // A title of nothing but blanks would leave an empty, unclickable menu entry.
+    return titulek.isEmpty() ? slozka : titulek;
+}
+
+void TTalvoMain::VytvorMenuNacti()
+{
+    const QString uloziste = SlozkaUloziste.toString();
+    if (!QDir(uloziste).exists()) {
+        vytvorUloziste(uloziste);
+        return;
+    }
+    const QStringList slozky = SeznamSifer(uloziste);
+    for (qsizetype i = 0; i < slozky.size(); ++i) {
+        auto *akce = new QAction(bezMnemoniky(PredponaNacti.toString() + titulekPopisu(slozky[i])), this);
+        akce->setData(slozky[i]);
+        connect(akce, &QAction::triggered, this, &TTalvoMain::NactiSifruClick);
+        VlastniSifra->insertAction(VlastniSifra->actions().value(i + 2), akce);
+        m_polozkyNacti.append(akce);
+    }
+}
+
+void TTalvoMain::VytvorMenuPrehled()
+{
+    const QString uloziste = SlozkaUloziste.toString();
+    if (!QDir(uloziste).exists()) {
+        vytvorUloziste(uloziste);
+        return;
+    }
+    const QStringList slozky = SeznamSifer(uloziste);
+    for (qsizetype i = 0; i < slozky.size(); ++i) {
+        auto *akce = new QAction(bezMnemoniky(titulekPopisu(slozky[i])), this);
+        akce->setData(slozky[i]);
+        connect(akce, &QAction::triggered, this, &TTalvoMain::PrehledClick);
+        PrehledSifer->insertAction(PrehledSifer->actions().value(i + 2), akce);
+        m_polozkyPrehled.append(akce);
+    }
+}
+
+bool TTalvoMain::jeOtevreno(Jedinecne druh) const
+{
+    return m_otevrene[static_cast<std::size_t>(druh)] != nullptr;
+}
+
+QMdiArea *TTalvoMain::mdiArea() const
+{
+    return m_plocha;
+}
+
+QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<QWidget *()> &tvurce, bool povolitUlozit,
+                                           bool povolitTisk)
+{
+    const auto k = static_cast<std::size_t>(druh);
+    QMdiSubWindow *okno = m_otevrene[k];
+    if (!okno) {
+        QWidget *obsah = tvurce ? tvurce() : nullptr;
+        if (!obsah)
+            return nullptr;
+        okno = m_plocha->addSubWindow(obsah);
+        okno->setAttribute(Qt::WA_DeleteOnClose);
+        m_otevrene[k] = okno;
+        QPointer<QMdiSubWindow> hlidany(okno);
+        connect(okno, &QObject::destroyed, this, [this, k, okno] {
+            if (m_otevrene[k] == okno)
+                m_otevrene[k] = nullptr;
+        });
+        // A window that deletes itself takes its frame along, so no empty frame stays behind.
+        connect(obsah, &QObject::destroyed, this, [this, k, okno, hlidany] {
+            if (m_otevrene[k] == okno)
+                m_otevrene[k] = nullptr;
+            if (hlidany)
+                hlidany->deleteLater();
+        });
+        if (povolitUlozit)
+            Ulozit->setEnabled(true);
+        if (povolitTisk)
+            Tisk->setEnabled(true);
+    }
+    okno->showMaximized();
+    if (QWidget *obsah = okno->widget())
+        obsah->show();
+    m_plocha->setActiveSubWindow(okno);
+    okno->raise();
+    return okno;
+}
+
+QWidget *TTalvoMain::aktivniOkno() const
+{
+    QMdiSubWindow *okno = m_plocha->currentSubWindow();
+    return okno ? okno->widget() : nullptr;
+}
+
+QString TTalvoMain::textInfo()
+{
+    // The maker's web address line is left empty: the program has no site of its own.
+    const QStringList radky = {
+        QStringLiteral("Název: Talvo "), QStringLiteral("Verze 1.11"), QString(), QString(), QString(),
+        QStringLiteral("2026 Talvo")};
+    return radky.join(u'\n');
+}
+
+QString TTalvoMain::slozkaOdesilatele() const
+{
+    auto *akce = qobject_cast<QAction *>(sender());
+    return akce ? akce->data().toString() : QString();
+}
+
+void TTalvoMain::UlozitClick()
+{
+    // Writes the active child's report to a file the user chooses; added with the saving code.
+}
+
+void TTalvoMain::TiskClick()
+{
+    // Prints the active child; added with the printing code.
+}
+
+void TTalvoMain::NastaveniTiskuClick()
+{
+    // Shows the printer set-up dialog; added with the printing code.
+}
+
+void TTalvoMain::KonecClick()
+{
+    close();
+}
+
+void TTalvoMain::Morseovka1SDClick()
+{
+    // Opens the Morse window through otevriJedinecne; added with that window.
+}
+
+void TTalvoMain::MrizkaSDClick()
+{
+    // Opens the grille window through otevriJedinecne once it exists.
+}
+
+void TTalvoMain::SifrovaciKolecko1SDClick()
+{
+    // Opens the cipher wheel window through otevriJedinecne once it exists.
+}
+
+void TTalvoMain::Snek1SDClick()
+{
+    // Opens the snail window through otevriJedinecne once it exists.
+}
+
+void TTalvoMain::Semafor1SDClick()
+{
+    // Opens the semaphore window through otevriJedinecne once it exists.
+}
+
+void TTalvoMain::TestClick()
+{
+    // Opens the Morse quiz once it exists; until then a click must not leave a check mark behind.
+    Test->setChecked(jeOtevreno(Jedinecne::Cviceni));
+}
+
+void TTalvoMain::NovaClick()
+{
+    // Opens a new, empty description editor once the editor exists.
+}
+
+void TTalvoMain::NactiSifruClick()
+{
+    const QString slozka = slozkaOdesilatele();
+    // Opens the description editor on folder `slozka` once the editor exists.
+    Q_UNUSED(slozka);
+}
+
+void TTalvoMain::PrehledClick()
+{
+    const QString slozka = slozkaOdesilatele();
+    // Opens an overview window on folder `slozka` once the overview exists.
+    Q_UNUSED(slozka);
+}
+
+void TTalvoMain::Info1Click()
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Info"), textInfo(), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("InfoBox"));
+    box.exec();
+}
+
+void TTalvoMain::Dokumentace1Click()
+{
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("talvo_uzivatelska_dokumentace.pdf"))));
+}
+
+void TTalvoMain::Kaskada1Click()
+{
+    m_plocha->cascadeSubWindows();
+}

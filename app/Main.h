@@ -1,0 +1,107 @@
+#pragma once
+// The main window: a multiple-document frame whose menus open every other window.
+//
+// It owns the menu tree, one open-flag per single-instance window (the tool windows and
+// the quiz), the enabled state of Save and Print, and the two menus that list the
+// descriptions of the store. Those two menus are built once, at construction, from the
+// store folder in the working folder (created silently when missing).
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPlainTextEdit;
+
+class TTalvoMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The kinds of child window that exist at most once.
+    enum class Jedinecne
+    {
+        Morseovka,
+        Mrizka,
+        Kolecko,
+        Snek,
+        Semafor,
+        Cviceni
+    };
+
+    explicit TTalvoMain(QWidget *parent = nullptr);
+    ~TTalvoMain() override;
+
+    bool jeOtevreno(Jedinecne druh) const;
+    QMdiArea *mdiArea() const;
+    // Shows and raises the existing window of that kind, or creates one with `tvurce`, adds it to the area as a
+    // maximised sub-window (WA_DeleteOnClose), sets the flag, clears it when that window is destroyed, and
+    // enables Ulozit/Tisk as asked (never disables). Returns the sub-window.
+    QMdiSubWindow *otevriJedinecne(Jedinecne druh, const std::function<QWidget *()> &tvurce, bool povolitUlozit,
+                                   bool povolitTisk);
+    QWidget *aktivniOkno() const; // the widget of the active sub-window, or nullptr
+
+    // The cleaning pair that turns a description title into its folder name.
+    QStringView znakyVlastni() const { return m_znakyVlastni; }
+    QStringView nahradaVelka() const { return m_nahradaVelka; }
+
+    // The dynamic menu items, in listing order.
+    const QList<QAction *> &polozkyNacti() const { return m_polozkyNacti; }
+    const QList<QAction *> &polozkyPrehled() const { return m_polozkyPrehled; }
+
+    // The text shown by the information box.
+    static QString textInfo();
+
+private slots:
+    void UlozitClick();
+    void TiskClick();
+    void NastaveniTiskuClick();
+    void KonecClick();
+    void Morseovka1SDClick();
+    void MrizkaSDClick();
+    void SifrovaciKolecko1SDClick();
+    void Snek1SDClick();
+    void Semafor1SDClick();
+    void TestClick();
+    void NovaClick();
+    void NactiSifruClick();
+    void PrehledClick();
+    void Info1Click();
+    void Dokumentace1Click();
+    void Kaskada1Click();
+
+private:
+    void vytvorPlochu();
+    void vytvorMenu();
+    void VytvorMenuNacti();
+    void VytvorMenuPrehled();
+    // The menu caption of a description: its title without spaces and line breaks, or the folder name.
+    QString titulekPopisu(const QString &slozka);
+    QMenu *pridejMenu(QMenu *rodic, const QString &jmeno, const QString &titulek);
+    QAction *pridejPolozku(QMenu *menu, const QString &jmeno, const QString &titulek);
+    QAction *oddelovac(const QString &jmeno);
+    QString slozkaOdesilatele() const;
+
+    QMdiArea *m_plocha = nullptr;
+    QLabel *matrix = nullptr;
+    QLabel *Nadpis = nullptr;
+    QPlainTextEdit *NazevTalvo = nullptr;
+
+    QAction *Ulozit = nullptr;
+    QAction *Tisk = nullptr;
+    QAction *Test = nullptr;
+    QMenu *VlastniSifra = nullptr;
+    QMenu *PrehledSifer = nullptr;
+
+    QStringView m_znakyVlastni;
+    QStringView m_nahradaVelka;
+    std::array<QMdiSubWindow *, 6> m_otevrene{};
+    QList<QAction *> m_polozkyNacti;
+    QList<QAction *> m_polozkyPrehled;
+};

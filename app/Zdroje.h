@@ -1,0 +1,18 @@
+#pragma once
+// The numbered bitmaps compiled into the program: 1-28 semaphore signs, 41-48 snail spirals,
+// 51 the grille's grid, 71 and 72 the cipher wheel. Each is ":/bitmapy/<number>.bmp".
+
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+#include <QString>
+
+// The resource path of bitmap number cislo.
+QString cestaZdroje(int cislo);
+
+// The bitmap, or a null image when the program carries no bitmap of that number.
+QImage obrazekZdroje(int cislo);
+QPixmap bitmapaZdroje(int cislo);
+
+// The numbers of every bitmap the program carries, ascending.
+QList<int> cislaZdroju();
