@@ -57,7 +57,9 @@ PrectenyText DekodujText(const QByteArray &bajty)
     // Pure ASCII reads the same in both 8-bit readings; it counts as the code page.
     if (JenAscii(bajty))
         return {QString::fromLatin1(bajty), Kodovani::Windows1250};
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless, so a sequence cut off at the end of the file counts as invalid too.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bajty);
     if (!utf8.hasError())
         return {text, Kodovani::Utf8};
@@ -67,9 +69,7 @@ PrectenyText DekodujText(const QByteArray &bajty)
 
 bool JeVeWindows1250(QStringView text)
 {
-    QStringEncoder koder(JmenoWindows1250);
-    (void)koder.encode(text);
-    return koder.isValid() && !koder.hasError();
+    return Zakoduj1250(text.toString()).has_value();
 }
 
 QByteArray ZakodujText(const QString &text, std::optional<Kodovani> puvodni, Kodovani *pouzite)
