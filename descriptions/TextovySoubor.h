@@ -39,9 +39,10 @@ std::optional<PrectenyText> PrectiText(const QString &cesta, QString *chyba = nu
 // Bytes that are pure ASCII count as Windows-1250 (identical bytes either way).
 PrectenyText DekodujText(const QByteArray &bajty);
 
-// Encodes text in the encoding it came in (puvodni), or Windows-1250 when none is given;
-// a Windows-1250 target that cannot hold every character becomes UTF-8 with a mark.
-// pouzite receives the encoding actually used.
+// Encodes text in the encoding it came in (puvodni), or Windows-1250 when none is given.
+// When the bytes without a mark would not read back as the same text (a character missing
+// from Windows-1250, bytes that happen to be valid UTF-8, a leading U+FEFF) UTF-8 with a
+// mark is used instead. pouzite receives the encoding actually used.
 QByteArray ZakodujText(const QString &text, std::optional<Kodovani> puvodni, Kodovani *pouzite = nullptr);
 
 // True when every character of text has a Windows-1250 byte.
