@@ -1,0 +1,105 @@
+// Time per character of cleaning and of the engines that take texts of any length,
+// beside QString::toLower of the same text as a baseline.
+
+#include "ciphers/Kolecko.h"
+#include "ciphers/Morseovka.h"
+#include "ciphers/Semafor.h"
+#include "text/Cisteni.h"
+
+#include <QHash>
+#include <QRandomGenerator>
+#include <QString>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Lower-case Czech words with diacritics and spaces, the same text for every run.
+const QString &CeskyText(qsizetype delka)
+{
+    static QHash<qsizetype, QString> texty;
+    auto it = texty.find(delka);
+    if (it != texty.end())
+        return *it;
+    static const QStringList slova = {u"žluťoučký"_qs, u"kůň"_qs,     u"úpěl"_qs,   u"ďábelské"_qs,  u"ódy"_qs,
+                                      u"příliš"_qs,    u"šifra"_qs,   u"skaut"_qs,  u"morseovka"_qs, u"tábor"_qs,
+                                      u"řeka"_qs,      u"čtvrtek"_qs, u"hlídka"_qs, u"oheň"_qs,      u"stezka"_qs,
+                                      u"zpráva"_qs,    u"klíč"_qs,    u"mřížka"_qs, u"šnek"_qs,      u"kolečko"_qs,
+                                      u"v"_qs,         u"a"_qs,       u"ve"_qs,     u"je"_qs};
+    QRandomGenerator nahoda(20);
+    QString text;
+    text.reserve(delka + 16);
+    while (text.size() < delka) {
+        text.append(slova[nahoda.bounded(int(slova.size()))]);
+        text.append(u' ');
+    }
+    text.truncate(delka);
+    return *texty.insert(delka, text);
+}
+
+void NastavZpracovano(benchmark::State &stav, qsizetype znaku)
+{
+    stav.SetItemsProcessed(int64_t(stav.iterations()) * znaku);
+    stav.SetBytesProcessed(int64_t(stav.iterations()) * znaku * int64_t(sizeof(QChar)));
+}
+
+void Zaklad_toLower(benchmark::State &stav)
+{
+    const QString &text = CeskyText(stav.range(0));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(text.toLower());
+    NastavZpracovano(stav, text.size());
+}
+
+void Cisteni_VycistiText(benchmark::State &stav)
+{
+    const QString &text = CeskyText(stav.range(0));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(VycistiText(text, ZnakyMorseSInterpunkci, NahradaMala));
+    NastavZpracovano(stav, text.size());
+}
+
+void Morse_MorseSifruj(benchmark::State &stav)
+{
+    const QString text = VycistiText(CeskyText(stav.range(0)), ZnakyMorseSInterpunkci, NahradaMala);
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(MorseSifruj(text, MorseSInterpunkci));
+    NastavZpracovano(stav, text.size());
+}
+
+// Counted per character of the encoded input, which is several times the source.
+void Morse_MorseDesifruj(benchmark::State &stav)
+{
+    const QString zdroj = VycistiText(CeskyText(stav.range(0)), ZnakyMorseSInterpunkci, NahradaMala);
+    const QString morse = MorseSifruj(zdroj, MorseSInterpunkci);
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(MorseDesifruj(morse, MorseSInterpunkci));
+    NastavZpracovano(stav, morse.size());
+}
+
+void Kolecko_PrevedKoleckem(benchmark::State &stav)
+{
+    const QString text = VycistiText(CeskyText(stav.range(0)), ZnakyKolecko, NahradaMala);
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(PrevedKoleckem(text, DruhKolecka::sCh, 1));
+    NastavZpracovano(stav, text.size());
+}
+
+void Semafor_SemaforSifruj(benchmark::State &stav)
+{
+    const QString text = VycistiText(CeskyText(stav.range(0)), ZnakySemafor, NahradaMala);
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(SemaforSifruj(text));
+    NastavZpracovano(stav, text.size());
+}
+
+} // namespace
+
+#define TALVO_VELIKOSTI Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)
+BENCHMARK(Zaklad_toLower)->TALVO_VELIKOSTI;
+BENCHMARK(Cisteni_VycistiText)->TALVO_VELIKOSTI;
+BENCHMARK(Morse_MorseSifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Morse_MorseDesifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Kolecko_PrevedKoleckem)->TALVO_VELIKOSTI;
+BENCHMARK(Semafor_SemaforSifruj)->TALVO_VELIKOSTI;
+
+BENCHMARK_MAIN();
