@@ -232,7 +232,8 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
         okno = m_plocha->addSubWindow(obsah);
         okno->setAttribute(Qt::WA_DeleteOnClose);
         m_otevrene[k] = okno;
-        QPointer<QMdiSubWindow> hlidany(okno);
+        // Held as a plain QObject: the frame may be half-destroyed when its content goes.
+        QPointer<QObject> hlidany(okno);
         connect(okno, &QObject::destroyed, this, [this, k, okno] {
             if (m_otevrene[k] == okno)
                 m_otevrene[k] = nullptr;
