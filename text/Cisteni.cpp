@@ -6,25 +6,28 @@
 
 namespace {
 
-// What cleaning does with one code unit: pass it on, delete it, or replace it.
-constexpr char32_t Propustit = 0xFFFFFFFF;
-constexpr char32_t Smazat = 0xFFFFFFFE;
+// A code unit the table deletes; any other value of the lookup is the unit to write.
+constexpr char32_t Smazat = 0xFFFFFFFF;
 
-// A lookup built once per table pair. Every character of the system's tables
-// lies below U+0300, so a dense array answers those; a hash holds anything else
-// that a caller's own source set may list.
+// A lookup built once per table pair, mapping each code unit to what is written for
+// it (itself when it is in no set). Every character of the system's tables lies
+// below U+0300, so a dense array answers those; a hash holds anything else that a
+// caller's own source set may list.
 class Vyhledavani
 {
 public:
     Vyhledavani(QStringView zdroj, QStringView nahrada)
     {
-        m_husta.fill(Propustit);
+        for (char32_t c = 0; c < m_husta.size(); ++c)
+            m_husta[c] = c;
+        std::array<bool, 0x300> videno{};
         for (qsizetype p = 0; p < zdroj.size(); ++p) {
             const char16_t c = zdroj[p].unicode();
             const char32_t akce = p < nahrada.size() ? char32_t(nahrada[p].unicode()) : Smazat;
             if (c < m_husta.size()) {
-                if (m_husta[c] == Propustit)
+                if (!videno[c])
                     m_husta[c] = akce;
+                videno[c] = true;
             } else if (!m_ridka.contains(c)) {
                 m_ridka.insert(c, akce);
             }
@@ -35,7 +38,9 @@ public:
     {
         if (c < m_husta.size())
             return m_husta[c];
-        return m_ridka.value(c, Propustit);
+        if (m_ridka.isEmpty())
+            return c;
+        return m_ridka.value(c, c);
     }
 
 private:
@@ -66,10 +71,9 @@ QString VycistiText(QStringView text, QStringView zdroj, QStringView nahrada)
     qsizetype n = 0;
     for (const QChar c : text) {
         const char32_t akce = tabulka.akce(c.unicode());
-        if (akce == Propustit)
-            cil[n++] = c;
-        else if (akce != Smazat)
-            cil[n++] = QChar(char16_t(akce));
+        // Written unconditionally, kept only when not deleted: no branch in the common case.
+        cil[n] = QChar(char16_t(akce));
+        n += akce != Smazat;
     }
     vysledek.truncate(n);
     return vysledek;
