@@ -87,19 +87,19 @@ void TestCisteni::matice_data()
         const char *jmeno;
         const char *sloupce;
     } radky[] = {
-        {0x0A, "LF", "xxxxxxxxx"},       {0x0D, "CR", "xxxxxxxxx"},        {0x20, "space", "..xx.x.xx"},
-        {0x21, "!", "x.xxxxxx."},        {0x22, "quote", "x.xxxxxx."},     {0x23, "#", "xxxxxxxx."},
-        {0x24, "$", "xxxxxxxx."},        {0x25, "%", "xxxxxxxx."},         {0x26, "&", "xxxxxxxx."},
-        {0x27, "'", "xxxxxxxx."},        {0x28, "(", "x.xxxxxx."},         {0x29, ")", "x.xxxxxx."},
-        {0x2A, "*", "xxxxxx.x."},        {0x2B, "+", "xxx.x.x.."},         {0x2C, ",", "x.xxxxxx."},
-        {0x2D, "-", "x.....x.."},        {0x2E, ".", "x..xxxxx."},         {0x2F, "/", "x..xxxxx."},
-        {0x3A, ":", "x..x.x.x."},        {0x3B, ";", "x.xx.x.x."},         {0x3C, "<", "xxxxxxxx."},
-        {0x3D, "=", "x.x.x.x.."},        {0x3E, ">", "xxxxxxxx."},         {0x3F, "?", "x..xxxxx."},
-        {0x40, "@", "xxxxxxxx."},        {0x5B, "[", "xxxxxxx.."},         {0x5C, "backslash", "xxxxxxxx."},
-        {0x5D, "]", "xxxxxxx.."},        {0x5E, "^", "xxxxxxxx."},         {0x5F, "_", "x.x.xxx.."},
-        {0x60, "`", "xxxxxxxx."},        {0x7B, "{", "xxxxxxx.."},         {0x7C, "|", "xxxxxxxx."},
-        {0x7D, "}", "xxxxxxx.."},        {0x7E, "~", "xxxxxxxx."},         {0xA7, "section", "xxxxxxxx."},
-        {0xA8, "diaeresis", "xxxxxxxx."}, {0xB0, "degree", "xxxxxxxx."},   {0xB4, "acute", "xxxxxxxx."},
+        {0x0A, "LF", "xxxxxxxxx"},        {0x0D, "CR", "xxxxxxxxx"},     {0x20, "space", "..xx.x.xx"},
+        {0x21, "!", "x.xxxxxx."},         {0x22, "quote", "x.xxxxxx."},  {0x23, "#", "xxxxxxxx."},
+        {0x24, "$", "xxxxxxxx."},         {0x25, "%", "xxxxxxxx."},      {0x26, "&", "xxxxxxxx."},
+        {0x27, "'", "xxxxxxxx."},         {0x28, "(", "x.xxxxxx."},      {0x29, ")", "x.xxxxxx."},
+        {0x2A, "*", "xxxxxx.x."},         {0x2B, "+", "xxx.x.x.."},      {0x2C, ",", "x.xxxxxx."},
+        {0x2D, "-", "x.....x.."},         {0x2E, ".", "x..xxxxx."},      {0x2F, "/", "x..xxxxx."},
+        {0x3A, ":", "x..x.x.x."},         {0x3B, ";", "x.xx.x.x."},      {0x3C, "<", "xxxxxxxx."},
+        {0x3D, "=", "x.x.x.x.."},         {0x3E, ">", "xxxxxxxx."},      {0x3F, "?", "x..xxxxx."},
+        {0x40, "@", "xxxxxxxx."},         {0x5B, "[", "xxxxxxx.."},      {0x5C, "backslash", "xxxxxxxx."},
+        {0x5D, "]", "xxxxxxx.."},         {0x5E, "^", "xxxxxxxx."},      {0x5F, "_", "x.x.xxx.."},
+        {0x60, "`", "xxxxxxxx."},         {0x7B, "{", "xxxxxxx.."},      {0x7C, "|", "xxxxxxxx."},
+        {0x7D, "}", "xxxxxxx.."},         {0x7E, "~", "xxxxxxxx."},      {0xA7, "section", "xxxxxxxx."},
+        {0xA8, "diaeresis", "xxxxxxxx."}, {0xB0, "degree", "xxxxxxxx."}, {0xB4, "acute", "xxxxxxxx."},
         {0x2C7, "caron", "xxxxxxxx."},
     };
     for (const auto &r : radky)
@@ -140,21 +140,36 @@ void TestCisteni::priklady_data()
     QTest::addColumn<QString>("tabulka");
     QTest::addColumn<bool>("malymi");
     QTest::addColumn<QString>("ocekavano");
-    QTest::newRow("zlutoucky s interpunkci") << "Žluťoučký kůň" << "MS" << true << "zlutoucky kun";
-    QTest::newRow("zlutoucky mrizka") << "Žluťoučký kůň" << "Mr" << true << "zlutouckykun";
-    QTest::newRow("jen mazane znaky") << "!?.,;:()\r\n" << "MB" << true << "";
-    QTest::newRow("dva radky bez interpunkce") << "Ahoj!\r\nSvete." << "MB" << true << "ahojsvete";
-    QTest::newRow("dva radky s interpunkci") << "Ahoj!\r\nSvete." << "MS" << true << "ahoj!svete.";
-    QTest::newRow("nazev slozky") << "Šnek 2" << "Vl" << false << "Snek2";
-    QTest::newRow("nadpis dvou radku") << "Moje\r\nšifra\r\n" << "Na" << false << "Moješifra";
-    QTest::newRow("nadpis s mezerou") << "Moje šifra" << "Na" << false << "Moješifra";
-    QTest::newRow("otaznik mrizka") << "a?b" << "Mr" << true << "ab";
-    QTest::newRow("otaznik s interpunkci") << "a?b" << "MS" << true << "a?b";
-    QTest::newRow("morse desifrovani") << ".- -...x?:" << "MD" << true << ".--...?:";
-    QTest::newRow("semafor hvezdicka") << "*12 j:;" << "Se" << true << "*12 j:;";
-    QTest::newRow("velka pismena s diakritikou") << "ČŘŽ" << "Ko" << true << "crz";
-    QTest::newRow("prazdny text") << "" << "MS" << true << "";
-    QTest::newRow("nazev se zavorkami") << "Šifra č. 5 (A-Z)" << "Vl" << false << "Sifrac5A-Z";
+    QTest::newRow("zlutoucky s interpunkci") << "Žluťoučký kůň"
+                                             << "MS" << true << "zlutoucky kun";
+    QTest::newRow("zlutoucky mrizka") << "Žluťoučký kůň"
+                                      << "Mr" << true << "zlutouckykun";
+    QTest::newRow("jen mazane znaky") << "!?.,;:()\r\n"
+                                      << "MB" << true << "";
+    QTest::newRow("dva radky bez interpunkce") << "Ahoj!\r\nSvete."
+                                               << "MB" << true << "ahojsvete";
+    QTest::newRow("dva radky s interpunkci") << "Ahoj!\r\nSvete."
+                                             << "MS" << true << "ahoj!svete.";
+    QTest::newRow("nazev slozky") << "Šnek 2"
+                                  << "Vl" << false << "Snek2";
+    QTest::newRow("nadpis dvou radku") << "Moje\r\nšifra\r\n"
+                                       << "Na" << false << "Moješifra";
+    QTest::newRow("nadpis s mezerou") << "Moje šifra"
+                                      << "Na" << false << "Moješifra";
+    QTest::newRow("otaznik mrizka") << "a?b"
+                                    << "Mr" << true << "ab";
+    QTest::newRow("otaznik s interpunkci") << "a?b"
+                                           << "MS" << true << "a?b";
+    QTest::newRow("morse desifrovani") << ".- -...x?:"
+                                       << "MD" << true << ".--...?:";
+    QTest::newRow("semafor hvezdicka") << "*12 j:;"
+                                       << "Se" << true << "*12 j:;";
+    QTest::newRow("velka pismena s diakritikou") << "ČŘŽ"
+                                                 << "Ko" << true << "crz";
+    QTest::newRow("prazdny text") << ""
+                                  << "MS" << true << "";
+    QTest::newRow("nazev se zavorkami") << "Šifra č. 5 (A-Z)"
+                                        << "Vl" << false << "Sifrac5A-Z";
     const QString cizi = QStringLiteral("ß\u00E7\t€") + QChar(0xD83D) + QChar(0xDE00);
     for (const QString &jmeno : QStringList{"MB", "MS", "MD", "Mr", "Ko", "Sn", "Se", "Vl", "Na"})
         QTest::newRow(qPrintable("cizi znaky projdou " + jmeno)) << cizi << jmeno << false << cizi;
@@ -167,7 +182,8 @@ void TestCisteni::priklady()
     QFETCH(bool, malymi);
     QFETCH(QString, ocekavano);
     const Par par = parPodleJmena(tabulka);
-    const QString vysledek = malymi ? VycistiMalymi(text, par.zdroj, par.nahrada) : VycistiText(text, par.zdroj, par.nahrada);
+    const QString vysledek =
+        malymi ? VycistiMalymi(text, par.zdroj, par.nahrada) : VycistiText(text, par.zdroj, par.nahrada);
     QCOMPARE(vysledek, ocekavano);
 }
 
