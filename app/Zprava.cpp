@@ -1,0 +1,65 @@
+#include "app/Zprava.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QWidget>
+
+namespace {
+// Set on a report memo once its first line is in, so that a first line that is empty still counts.
+constexpr char ZpravaZahajena[] = "talvoZpravaZahajena";
+} // namespace
+
+IZprava *zpravaOkna(QWidget *okno)
+{
+    return dynamic_cast<IZprava *>(okno);
+}
+
+bool lzeUlozit(DruhZpravy druh)
+{
+    switch (druh) {
+    case DruhZpravy::Editor:
+    case DruhZpravy::Morseovka:
+    case DruhZpravy::Mrizka:
+    case DruhZpravy::Kolecko:
+    case DruhZpravy::Snek:
+        return true;
+    }
+    return false;
+}
+
+bool lzeTisknout(DruhZpravy druh)
+{
+    return lzeUlozit(druh);
+}
+
+QSize velikostTiskoveZpravy(DruhZpravy druh)
+{
+    return druh == DruhZpravy::Editor ? QSize(780, 800) : QSize(800, 800);
+}
+
+void pridejDoZpravy(QPlainTextEdit *memo, const QString &text)
+{
+    QString radky = text;
+    radky.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    radky.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const bool zahajena = memo->property(ZpravaZahajena).toBool() || !memo->document()->isEmpty();
+    QTextCursor kurzor(memo->document());
+    kurzor.movePosition(QTextCursor::End);
+    if (zahajena)
+        kurzor.insertBlock();
+    kurzor.insertText(radky);
+    memo->setProperty(ZpravaZahajena, true);
+}
+
+QStringList radkyZpravy(IZprava &zprava)
+{
+    QPlainTextEdit *memo = zprava.memoTisk();
+    memo->clear();
+    memo->setProperty(ZpravaZahajena, false);
+    zprava.NaplnTisk();
+    if (!memo->property(ZpravaZahajena).toBool() && memo->document()->isEmpty())
+        return {};
+    const QString text = memo->toPlainText();
+    return text.split(QLatin1Char('\n'));
+}

@@ -1,0 +1,112 @@
+#include "windows/NastrojoveOkno.h"
+
+#include "app/Pisma.h"
+#include "text/Cisteni.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+namespace {
+void nastavBiloPozadi(QWidget *widget)
+{
+    QPalette paleta = widget->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(paleta);
+    widget->setAutoFillBackground(true);
+}
+} // namespace
+
+TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(jmeno);
+    setWindowTitle(titulek);
+    setFont(pismoTahoma(8));
+    nastavBiloPozadi(this);
+    resize(navrh);
+
+    m_svitek = new QScrollArea(this);
+    m_svitek->setObjectName(QStringLiteral("svitek"));
+    m_svitek->setWidgetResizable(true);
+    m_svitek->setFrameShape(QFrame::NoFrame);
+    m_obsah = new QWidget;
+    m_obsah->setObjectName(QStringLiteral("obsah"));
+    // Below the design size the controls stop shrinking and the scroll bars appear.
+    m_obsah->setMinimumSize(navrh - QSize(20, 20));
+    nastavBiloPozadi(m_obsah);
+    m_svitek->setWidget(m_obsah);
+    nastavBiloPozadi(m_svitek->viewport());
+
+    auto *rozvrzeni = new QVBoxLayout(this);
+    rozvrzeni->setContentsMargins(0, 0, 0, 0);
+    rozvrzeni->addWidget(m_svitek);
+
+    // The report memo never shows; it only gathers the report lines.
+    m_memoTisk = new QPlainTextEdit(this);
+    m_memoTisk->setObjectName(QStringLiteral("memoTisk"));
+    m_memoTisk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_memoTisk->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_memoTisk->setGeometry(0, 0, 753, 10);
+    m_memoTisk->hide();
+}
+
+TNastrojoveOkno::~TNastrojoveOkno() = default;
+
+void TNastrojoveOkno::nastavZdroj(QPlainTextEdit *zdroj)
+{
+    m_zdroj = zdroj;
+    ulozenyZdroj = zdroj->toPlainText();
+}
+
+QString TNastrojoveOkno::ulozAVycistiZdroj(QStringView znaky, QStringView nahrada)
+{
+    ulozenyZdroj = m_zdroj->toPlainText();
+    const QString vycisteny = VycistiMalymi(ulozenyZdroj, znaky, nahrada);
+    m_zdroj->setPlainText(vycisteny);
+    return vycisteny;
+}
+
+void TNastrojoveOkno::Button1Click()
+{
+    if (m_zdroj)
+        m_zdroj->setPlainText(ulozenyZdroj);
+}
+
+void TNastrojoveOkno::sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha)
+{
+    memo->viewport()->installEventFilter(this);
+    m_dvojkliky.insert(memo->viewport(), std::move(obsluha));
+}
+
+bool TNastrojoveOkno::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (udalost->type() == QEvent::MouseButtonDblClick) {
+        const auto obsluha = m_dvojkliky.constFind(objekt);
+        auto *plocha = qobject_cast<QWidget *>(objekt);
+        if (obsluha != m_dvojkliky.cend() && plocha && plocha->isEnabled()) {
+            (*obsluha)();
+            // Handled here, so the memo does not narrow the selection to one word afterwards.
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, udalost);
+}
+
+void TNastrojoveOkno::pridejDoTisku(const QString &text)
+{
+    pridejDoZpravy(m_memoTisk, text);
+}
+
+void TNastrojoveOkno::closeEvent(QCloseEvent *udalost)
+{
+    FormClose();
+    QWidget::closeEvent(udalost);
+}
+
+void TNastrojoveOkno::FormClose()
+{
+    emit zavreno();
+}

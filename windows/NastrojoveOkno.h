@@ -1,0 +1,76 @@
+#pragma once
+// What every tool window (Morse, grille, wheel, snail) shares.
+//
+// The window keeps the source text as the user typed it (`ulozenyZdroj`), cleans the source
+// memo in place at every cipher press, puts the typed text back on "Obnovit zdrojový text",
+// selects a memo's whole text on a double click, and fills its hidden report memo `memoTisk`
+// for Save and Print. Its controls sit in a white, scrollable area of the window's design size.
+// A derived window builds its controls into obsah(), registers its source memo and states
+// only its tables, its engine call and its report lines.
+
+#include "app/Zprava.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringView>
+#include <QWidget>
+
+#include <functional>
+
+class QCloseEvent;
+class QPlainTextEdit;
+class QScrollArea;
+
+class TNastrojoveOkno : public QWidget, public IZprava
+{
+    Q_OBJECT
+public:
+    ~TNastrojoveOkno() override;
+
+    QPlainTextEdit *memoTisk() const override { return m_memoTisk; }
+    // The text "Obnovit zdrojový text" puts back.
+    QString ulozenyText() const { return ulozenyZdroj; }
+
+public slots:
+    // "Obnovit zdrojový text": the source memo gets the saved text back; nothing else changes.
+    void Button1Click();
+
+signals:
+    // Sent when the window closes, before it is destroyed.
+    void zavreno();
+
+protected:
+    // jmeno is the object name, navrh the size at which every control fits without scrolling.
+    TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent);
+
+    // The white area inside the scroll box that holds the window's controls.
+    QWidget *obsah() const { return m_obsah; }
+    // The memo whose text is saved, cleaned and restored; its current text becomes ulozenyZdroj.
+    void nastavZdroj(QPlainTextEdit *zdroj);
+    QPlainTextEdit *zdrojMemo() const { return m_zdroj; }
+
+    // Saves the typed source, then writes the lower-cased, cleaned text back into the source memo
+    // and returns it.
+    QString ulozAVycistiZdroj(QStringView znaky, QStringView nahrada);
+
+    // Calls obsluha when the memo's text area is double-clicked while the memo is enabled.
+    void sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha);
+
+    // Appends text to memoTisk; each of its lines becomes one report line.
+    void pridejDoTisku(const QString &text);
+
+    void closeEvent(QCloseEvent *udalost) override;
+    bool eventFilter(QObject *objekt, QEvent *udalost) override;
+
+    // Runs when the window closes; the base tells the world through zavreno().
+    virtual void FormClose();
+
+    QString ulozenyZdroj;
+
+private:
+    QScrollArea *m_svitek = nullptr;
+    QWidget *m_obsah = nullptr;
+    QPlainTextEdit *m_zdroj = nullptr;
+    QPlainTextEdit *m_memoTisk = nullptr;
+    QHash<QObject *, std::function<void()>> m_dvojkliky;
+};
