@@ -1,0 +1,75 @@
+#pragma once
+// The Print and printer set-up commands for reports.
+//
+// A report's lines are broken into display lines as wide as the window's report box in Tahoma
+// 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line, a page
+// after page, copies collated or not (the sheet order comes from app/Strankovani). The
+// printer and its two dialogs live as long as this object, so the dialogs remember the
+// printer, the copies and the collation between prints.
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class IZprava;
+class QPageSetupDialog;
+class QPrintDialog;
+class QPrinter;
+class QWidget;
+
+// Left edge of every printed line, in printer units.
+inline constexpr int LevyOkrajTisku = 70;
+// The report box's border and inner margin on each side, taken off its width before breaking lines.
+inline constexpr int OkrajZpravy = 4;
+
+// Tahoma 8 pt as a 96-dpi screen shows it (11 pixels high), the font of every report box.
+QFont pismoZpravy();
+
+// Breaks each report line at word boundaries (inside a word only when the word alone is wider)
+// so that every piece fits sirka pixels in pismo. An empty line stays one empty display line;
+// the pieces of a line joined together give the line back.
+QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
+
+// The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
+// wide at 96 dpi would run off the paper.
+QFont pismoTisku(const QPrinter &tiskarna, int sirkaRadku);
+
+// Lines per page: the printable height divided by the height of "W" in pismo on tiskarna; at least 1.
+int radkuNaStranu(QPrinter &tiskarna, const QFont &pismo);
+
+// Prints display lines on tiskarna with its copies and collation, job title "talvo", lines per page
+// from the height of "W". sirkaRadku is the box width the lines were broken at; the printed font is
+// Tahoma 8 pt, made smaller only when such a line would not fit on the paper. False with a reason
+// when the printer cannot be opened or fails.
+bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba = nullptr);
+
+class TTiskZprav : public QObject
+{
+    Q_OBJECT
+public:
+    // rodic owns the dialogs and the error box.
+    explicit TTiskZprav(QWidget *rodic);
+    ~TTiskZprav() override;
+
+    QPrinter *tiskarna() const { return m_tiskarna; }
+    QPrintDialog *PrintDialog1() const { return m_printDialog; }
+    QPageSetupDialog *PrinterSetupDialog1();
+
+    // Prints the report of okno when it is a printable window; anything else does nothing.
+    // True when something was printed.
+    bool TiskClick(QWidget *okno);
+    // Sizes, fills and prints one report.
+    bool tiskniZpravu(IZprava &zprava);
+    // Shows PrintDialog1 and prints the display lines; a failure is shown in a box.
+    bool tiskniRadky(const QStringList &radky, int sirkaRadku);
+    // Shows PrintDialog1; true when the user chose to print.
+    bool vyberTisk();
+    void NastaveniTiskuClick();
+
+private:
+    QWidget *m_rodic;
+    QPrinter *m_tiskarna;
+    QPrintDialog *m_printDialog;
+    QPageSetupDialog *m_setupDialog = nullptr;
+};

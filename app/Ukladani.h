@@ -1,0 +1,40 @@
+#pragma once
+// The Save command: asks for a file name and writes the active window's report there.
+//
+// The save dialog lives as long as this object (kept by the main window), so it remembers the
+// last chosen name. The report goes through the store's text writer: CR LF after every line,
+// Windows-1250 (UTF-8 with a mark when a character does not fit), replaced atomically.
+
+#include <QObject>
+#include <QString>
+
+class IZprava;
+class QFileDialog;
+class QWidget;
+
+// The folder, under the working folder, in which the save dialog starts.
+inline constexpr char SlozkaUlozenych[] = "ulozeneTalvo";
+
+class TUkladaniZprav : public QObject
+{
+    Q_OBJECT
+public:
+    // rodic owns the dialog and the error box.
+    explicit TUkladaniZprav(QWidget *rodic);
+
+    QFileDialog *SaveDialog1() const { return m_dialog; }
+    // The name chosen last, empty before the first Save.
+    QString posledniSoubor() const { return m_posledni; }
+
+    // Saves the report of okno when it is a savable window; anything else does nothing.
+    // True when a file was written.
+    bool UlozitClick(QWidget *okno);
+    bool uloz(IZprava &zprava);
+
+private:
+    void pripravDialog();
+
+    QWidget *m_rodic;
+    QFileDialog *m_dialog;
+    QString m_posledni;
+};
