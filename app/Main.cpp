@@ -2,9 +2,12 @@
 
 #include "app/Jpeg.h"
 #include "app/Pisma.h"
+#include "app/TiskZpravy.h"
+#include "app/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "text/Cisteni.h"
+#include "windows/Morseovkaunit.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -281,17 +284,31 @@ QString TTalvoMain::slozkaOdesilatele() const
 
 void TTalvoMain::UlozitClick()
 {
-    // Writes the active child's report to a file the user chooses; added with the saving code.
+    ukladani()->UlozitClick(aktivniOkno());
 }
 
 void TTalvoMain::TiskClick()
 {
-    // Prints the active child; added with the printing code.
+    tisk()->TiskClick(aktivniOkno());
 }
 
 void TTalvoMain::NastaveniTiskuClick()
 {
-    // Shows the printer set-up dialog; added with the printing code.
+    tisk()->NastaveniTiskuClick();
+}
+
+TUkladaniZprav *TTalvoMain::ukladani()
+{
+    if (!m_ukladani)
+        m_ukladani = new TUkladaniZprav(this);
+    return m_ukladani;
+}
+
+TTiskZprav *TTalvoMain::tisk()
+{
+    if (!m_tisk)
+        m_tisk = new TTiskZprav(this);
+    return m_tisk;
 }
 
 void TTalvoMain::KonecClick()
@@ -301,7 +318,8 @@ void TTalvoMain::KonecClick()
 
 void TTalvoMain::Morseovka1SDClick()
 {
-    // Opens the Morse window through otevriJedinecne; added with that window.
+    otevriJedinecne(
+        Jedinecne::Morseovka, [] { return new TMorseovkaForm; }, true, true);
 }
 
 void TTalvoMain::MrizkaSDClick()

@@ -19,6 +19,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
+class TTiskZprav;
+class TUkladaniZprav;
 
 class TTalvoMain : public QMainWindow
 {
@@ -58,6 +60,11 @@ public:
     // The text shown by the information box.
     static QString textInfo();
 
+    // The save dialog and the printer with its dialogs, made on first use and kept until the end,
+    // so they remember the last file name, printer, copies and collation.
+    TUkladaniZprav *ukladani();
+    TTiskZprav *tisk();
+
 private slots:
     void UlozitClick();
     void TiskClick();
@@ -89,6 +96,8 @@ private:
     QString slozkaOdesilatele() const;
 
     QMdiArea *m_plocha = nullptr;
+    TUkladaniZprav *m_ukladani = nullptr;
+    TTiskZprav *m_tisk = nullptr;
     QLabel *matrix = nullptr;
     QLabel *Nadpis = nullptr;
     QPlainTextEdit *NazevTalvo = nullptr;

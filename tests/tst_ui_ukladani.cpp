@@ -1,11 +1,15 @@
+#include "app/Main.h"
 #include "app/Ukladani.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -74,6 +78,8 @@ private slots:
     void pamatujePosledniJmeno();
     void neulozitelneOkno_data();
     void neulozitelneOkno();
+    void prikazyHlavnihoOkna_data();
+    void prikazyHlavnihoOkna();
 
 private:
     std::unique_ptr<QTemporaryDir> m_slozka;
@@ -248,6 +254,55 @@ void TestUkladani::neulozitelneOkno()
     QTest::qWait(250);
     QVERIFY(!odpovidac.odpovezeno());
     QVERIFY(QDir(m_slozka->path()).isEmpty());
+}
+
+void TestUkladani::prikazyHlavnihoOkna_data()
+{
+    QTest::addColumn<QString>("okno");
+    QTest::addColumn<bool>("dialog");
+    QTest::newRow("no child") << QString() << false;
+    QTest::newRow("plain widget child") << QStringLiteral("obycejne") << false;
+    QTest::newRow("Morse window") << QStringLiteral("morseovka") << true;
+}
+
+// Save and Print through the main window's actions act only on a reportable active child.
+void TestUkladani::prikazyHlavnihoOkna()
+{
+    QFETCH(QString, okno);
+    QFETCH(bool, dialog);
+    TTalvoMain hlavni;
+    hlavni.show();
+    QAction *morseovka = hlavni.findChild<QAction *>(QStringLiteral("Morseovka1SD"));
+    QAction *ulozit = hlavni.findChild<QAction *>(QStringLiteral("Ulozit"));
+    QAction *tisk = hlavni.findChild<QAction *>(QStringLiteral("Tisk"));
+    QVERIFY(morseovka && ulozit && tisk);
+    // Once enabled by a window that has since closed, the commands stay enabled.
+    morseovka->trigger();
+    hlavni.mdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(!hlavni.jeOtevreno(TTalvoMain::Jedinecne::Morseovka));
+    QVERIFY(ulozit->isEnabled() && tisk->isEnabled());
+
+    if (okno == QStringLiteral("obycejne")) {
+        auto *obycejne = new QWidget;
+        hlavni.mdiArea()->addSubWindow(obycejne)->show();
+        hlavni.mdiArea()->setActiveSubWindow(hlavni.mdiArea()->subWindowList().first());
+        QCOMPARE(hlavni.aktivniOkno(), obycejne);
+    } else if (okno == QStringLiteral("morseovka")) {
+        morseovka->trigger();
+        QVERIFY(qobject_cast<TMorseovkaForm *>(hlavni.aktivniOkno()));
+    }
+
+    for (QAction *akce : {ulozit, tisk}) {
+        OdpovidacOken odpovidac;
+        odpovidac.ocekavej(300);
+        akce->trigger();
+        QTest::qWait(350);
+        QCOMPARE(odpovidac.odpovezeno(), dialog);
+        if (dialog)
+            QCOMPARE(odpovidac.trida(),
+                     akce == ulozit ? QStringLiteral("QFileDialog") : QStringLiteral("QPrintDialog"));
+    }
+    QVERIFY(QDir(m_slozka->path()).entryList(QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(TestUkladani)
