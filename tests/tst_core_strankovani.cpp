@@ -11,8 +11,6 @@ class TestStrankovani : public QObject
 private slots:
     void poradi_data();
     void poradi();
-    void pocetListu_data();
-    void pocetListu();
     void rozsahyPokryjiVsechnyRadky();
 };
 
@@ -57,26 +55,6 @@ void TestStrankovani::poradi()
                                                                    .arg(skutecne.at(i).od)
                                                                    .arg(skutecne.at(i).po)));
     }
-}
-
-void TestStrankovani::pocetListu_data()
-{
-    QTest::addColumn<int>("radku");
-    QTest::addColumn<int>("naStranu");
-    QTest::addColumn<int>("stran");
-    QTest::newRow("none") << 0 << 10 << 1;
-    QTest::newRow("one") << 1 << 10 << 1;
-    QTest::newRow("exactly full") << 20 << 10 << 2;
-    QTest::newRow("one over") << 21 << 10 << 3;
-    QTest::newRow("tiny page") << 4 << 0 << 4;
-}
-
-void TestStrankovani::pocetListu()
-{
-    QFETCH(int, radku);
-    QFETCH(int, naStranu);
-    QFETCH(int, stran);
-    QCOMPARE(PocetStran(radku, naStranu), stran);
 }
 
 // Over many sizes every copy covers each line exactly once, in order, and no sheet overflows.

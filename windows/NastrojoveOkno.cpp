@@ -20,7 +20,7 @@ void nastavBiloPozadi(QWidget *widget)
 } // namespace
 
 TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_navrh(navrh)
 {
     setObjectName(jmeno);
     setWindowTitle(titulek);

@@ -28,6 +28,9 @@ public:
     ~TNastrojoveOkno() override;
 
     QPlainTextEdit *memoTisk() const override { return m_memoTisk; }
+    // The design size, so a restored (not maximised) window opens showing every control.
+    QSize sizeHint() const override { return m_navrh; }
+
     // The text "Obnovit zdrojový text" puts back.
     QString ulozenyText() const { return ulozenyZdroj; }
 
@@ -68,6 +71,7 @@ protected:
     QString ulozenyZdroj;
 
 private:
+    QSize m_navrh;
     QScrollArea *m_svitek = nullptr;
     QWidget *m_obsah = nullptr;
     QPlainTextEdit *m_zdroj = nullptr;
