@@ -181,36 +181,32 @@ QString TTalvoMain::titulekPopisu(const QString &slozka)
 
 void TTalvoMain::VytvorMenuNacti()
 {
-    const QString uloziste = SlozkaUloziste.toString();
-    if (!QDir(uloziste).exists()) {
-        vytvorUloziste(uloziste);
-        return;
-    }
-    const QStringList slozky = SeznamSifer(uloziste);
-    for (qsizetype i = 0; i < slozky.size(); ++i) {
-        auto *akce = new QAction(bezMnemoniky(PredponaNacti.toString() + titulekPopisu(slozky[i])), this);
-        akce->setData(slozky[i]);
-        connect(akce, &QAction::triggered, this, &TTalvoMain::NactiSifruClick);
-        VlastniSifra->insertAction(VlastniSifra->actions().value(i + 2), akce);
-        m_polozkyNacti.append(akce);
-    }
+    m_polozkyNacti = pridejPolozkyPopisu(VlastniSifra, PredponaNacti.toString(), &TTalvoMain::NactiSifruClick);
 }
 
 void TTalvoMain::VytvorMenuPrehled()
 {
+    m_polozkyPrehled = pridejPolozkyPopisu(PrehledSifer, QString(), &TTalvoMain::PrehledClick);
+}
+
+QList<QAction *> TTalvoMain::pridejPolozkyPopisu(QMenu *menu, const QString &predpona, void (TTalvoMain::*obsluha)())
+{
+    QList<QAction *> polozky;
     const QString uloziste = SlozkaUloziste.toString();
     if (!QDir(uloziste).exists()) {
         vytvorUloziste(uloziste);
-        return;
+        return polozky;
     }
     const QStringList slozky = SeznamSifer(uloziste);
     for (qsizetype i = 0; i < slozky.size(); ++i) {
-        auto *akce = new QAction(bezMnemoniky(titulekPopisu(slozky[i])), this);
+        auto *akce = new QAction(bezMnemoniky(predpona + titulekPopisu(slozky[i])), this);
         akce->setData(slozky[i]);
-        connect(akce, &QAction::triggered, this, &TTalvoMain::PrehledClick);
-        PrehledSifer->insertAction(PrehledSifer->actions().value(i + 2), akce);
-        m_polozkyPrehled.append(akce);
+        connect(akce, &QAction::triggered, this, obsluha);
+        // The first two entries of both menus are fixed; descriptions follow in listing order.
+        menu->insertAction(menu->actions().value(i + 2), akce);
+        polozky.append(akce);
     }
+    return polozky;
 }
 
 bool TTalvoMain::jeOtevreno(Jedinecne druh) const

@@ -90,6 +90,8 @@ private:
     void VytvorMenuPrehled();
     // The menu caption of a description: its title without spaces and line breaks, or the folder name.
     QString titulekPopisu(const QString &slozka);
+    // One menu entry per description folder of the store, inserted after the menu's two fixed entries.
+    QList<QAction *> pridejPolozkyPopisu(QMenu *menu, const QString &predpona, void (TTalvoMain::*obsluha)());
     QMenu *pridejMenu(QMenu *rodic, const QString &jmeno, const QString &titulek);
     QAction *pridejPolozku(QMenu *menu, const QString &jmeno, const QString &titulek);
     QAction *oddelovac(const QString &jmeno);
