@@ -13,43 +13,29 @@ namespace {
 QString NahodnyText(QRandomGenerator &nahoda, QStringView abeceda, int delka)
 {
     QString text;
-    text.reserve(delka);
     for (int i = 0; i < delka; ++i)
         text.append(abeceda[nahoda.bounded(int(abeceda.size()))]);
     return text;
 }
 
-// Words of letters and digits joined by single spaces, never starting with a space.
+// One to seven words joined by single spaces, sometimes with a trailing space.
 QString NahodnaSlova(QRandomGenerator &nahoda, QStringView abeceda)
 {
     QStringList slova;
-    const int pocet = nahoda.bounded(1, 8);
-    for (int i = 0; i < pocet; ++i)
+    for (int i = nahoda.bounded(1, 8); i > 0; --i)
         slova.append(NahodnyText(nahoda, abeceda, nahoda.bounded(1, 10)));
-    QString text = slova.join(u' ');
-    if (nahoda.bounded(2))
-        text.append(u' ');
-    return text;
+    return slova.join(u' ') + (nahoda.bounded(2) ? QStringLiteral(" ") : QString());
 }
 
-// Any UTF-16 code units, lone surrogates and the characters the engines know included.
+// Any UTF-16 code units: anything, lone surrogates, ASCII, and the Morse characters.
 QString LibovolnyText(QRandomGenerator &nahoda, int delka)
 {
+    static constexpr int rozsahy[3][2] = {{0, 0x10000}, {0xD800, 0xE000}, {0, 0x80}};
     QString text(delka, Qt::Uninitialized);
     for (QChar &c : text) {
-        switch (nahoda.bounded(4)) {
-        case 0:
-            c = QChar(char16_t(nahoda.bounded(0x10000)));
-            break;
-        case 1:
-            c = QChar(char16_t(nahoda.bounded(0xD800, 0xE000)));
-            break;
-        case 2:
-            c = QChar(char16_t(nahoda.bounded(0x80)));
-            break;
-        default:
-            c = QChar(u".-/ "[nahoda.bounded(4)]);
-        }
+        const int druh = nahoda.bounded(4);
+        c = druh < 3 ? QChar(char16_t(nahoda.bounded(rozsahy[druh][0], rozsahy[druh][1])))
+                     : QChar(u".-/ "[nahoda.bounded(4)]);
     }
     return text;
 }
@@ -66,10 +52,7 @@ Okenka NahodnaOkenka(QRandomGenerator &nahoda, int n)
 
 bool JenZnaky(QStringView text, QStringView povolene)
 {
-    for (const QChar c : text)
-        if (!povolene.contains(c))
-            return false;
-    return true;
+    return std::all_of(text.begin(), text.end(), [&](QChar c) { return povolene.contains(c); });
 }
 
 constexpr QStringView PismenaACislice = u"abcdefghijklmnopqrstuvwxyz0123456789";
@@ -80,41 +63,31 @@ class TestVlastnosti : public QObject
 {
     Q_OBJECT
 private slots:
-    void morseTamAZpet_data();
     void morseTamAZpet();
     void mrizkaTamAZpet();
-    void koleckoJeInvoluce_data();
-    void koleckoJeInvoluce();
-    void koleckoKlicePoKruhu();
-    void snekCestaKazdouBunkuJednou();
-    void snekTamAZpet();
+    void kolecko();
+    void snek();
     void libovolnyVstup_data();
     void libovolnyVstup();
     void nesmyslneVelikosti();
 };
 
-void TestVlastnosti::morseTamAZpet_data()
-{
-    QTest::addColumn<int>("pocet");
-    QTest::addColumn<QString>("abeceda");
-    QTest::newRow("bez interpunkce") << MorseBezInterpunkce << PismenaACislice.toString();
-    QTest::newRow("s interpunkci") << MorseSInterpunkci << PismenaACislice.toString();
-    QTest::newRow("s interpunkcnimi znaky") << MorseSInterpunkci << PismenaACislice.toString() + "?,!.;/=-()\":_";
-}
-
 void TestVlastnosti::morseTamAZpet()
 {
-    QFETCH(int, pocet);
-    QFETCH(QString, abeceda);
     QRandomGenerator nahoda(1);
-    for (int i = 0; i < 2000; ++i) {
-        const QString text = NahodnaSlova(nahoda, abeceda);
-        const QString morse = MorseSifruj(text, pocet);
-        QVERIFY2(JenZnaky(morse, u".-/"), qPrintable(morse));
-        QCOMPARE(MorseDesifruj(morse, pocet), text);
+    const QString sInterpunkci = PismenaACislice.toString() + "?,!.;/=-()\":_";
+    for (const auto &[pocet, abeceda] :
+         {std::pair{MorseBezInterpunkce, PismenaACislice.toString()}, std::pair{MorseSInterpunkci, sInterpunkci}}) {
+        for (int i = 0; i < 2000; ++i) {
+            const QString text = NahodnaSlova(nahoda, abeceda);
+            const QString morse = MorseSifruj(text, pocet);
+            QVERIFY2(JenZnaky(morse, u".-/"), qPrintable(morse));
+            QCOMPARE(MorseDesifruj(morse, pocet), text);
+        }
     }
 }
 
+// Deciphering gives the first K characters enciphered, padded with "x" to K, for every size.
 void TestVlastnosti::mrizkaTamAZpet()
 {
     QRandomGenerator nahoda(2);
@@ -126,100 +99,67 @@ void TestVlastnosti::mrizkaTamAZpet()
             const QString sifra = MrizkaSifruj(text, okenka, n);
             QCOMPARE(sifra.size(), n * n);
             const qsizetype zapsano = std::min<qsizetype>(text.size(), kapacita);
-            const QString ocekavany = text.left(zapsano) + QString(kapacita - zapsano, u'x');
-            QCOMPARE(MrizkaDesifruj(sifra, okenka, n), ocekavany);
+            QCOMPARE(MrizkaDesifruj(sifra, okenka, n), text.left(zapsano) + QString(kapacita - zapsano, u'x'));
         }
     }
 }
 
-void TestVlastnosti::koleckoJeInvoluce_data()
+// For every key position the substitution is its own inverse, and the key and "a" swap places.
+void TestVlastnosti::kolecko()
 {
-    QTest::addColumn<DruhKolecka>("druh");
-    QTest::newRow("s CH") << DruhKolecka::sCh;
-    QTest::newRow("bez CH") << DruhKolecka::bezCh;
-}
-
-void TestVlastnosti::koleckoJeInvoluce()
-{
-    QFETCH(DruhKolecka, druh);
     QRandomGenerator nahoda(3);
-    const QString kruhSMezerou = vnejsiKruh(druh).toString() + u' ';
-    const int delka = delkaKruhu(druh);
-    for (int k = 0; k < delka; ++k) {
-        for (int i = 0; i < 50; ++i) {
-            const QString text = NahodnyText(nahoda, kruhSMezerou, nahoda.bounded(60));
-            const QString sifra = PrevedKoleckem(text, druh, k);
-            QCOMPARE(sifra.size(), text.size());
-            QCOMPARE(PrevedKoleckem(sifra, druh, k), text);
-        }
-        int pevnychBodu = 0;
-        for (const QChar c : vnejsiKruh(druh))
-            pevnychBodu += PrevedKoleckem(QString(c), druh, k) == QString(c);
-        const int ocekavano = delka % 2 ? 1 : (k % 2 ? 0 : 2);
-        QCOMPARE(pevnychBodu, ocekavano);
-    }
-}
-
-void TestVlastnosti::koleckoKlicePoKruhu()
-{
     for (const DruhKolecka druh : {DruhKolecka::sCh, DruhKolecka::bezCh}) {
         const QStringView kruh = vnejsiKruh(druh);
-        for (int p = 0; p < kruh.size(); ++p) {
-            if (kruh[p] == u'-')
-                continue;
-            const PoziceKliceVysledek klic = PoziceKlice(QString(kruh[p]).toUpper(), druh);
-            QCOMPARE(klic.otoceniKolecka, p);
-            QVERIFY(klic.chyba.isEmpty());
-            // The key character and "a" swap places.
-            QCOMPARE(PrevedKoleckem(QString(kruh[p]), druh, p), QStringLiteral("a"));
-            QCOMPARE(PrevedKoleckem(u"a", druh, p), QString(kruh[p]));
-        }
-    }
-}
-
-void TestVlastnosti::snekCestaKazdouBunkuJednou()
-{
-    for (int n = 1; n <= NejvetsiSnek; ++n) {
-        for (int roh = PravyDolni; roh <= LevyHorni; ++roh) {
-            const QList<BunkaSneka> cesta = CestaSneka(n, roh);
-            QCOMPARE(cesta.size(), n * n);
-            QSet<int> videne;
-            for (qsizetype k = 0; k < cesta.size(); ++k) {
-                const BunkaSneka b = cesta[k];
-                QVERIFY(b.radek >= 0 && b.radek < n && b.sloupec >= 0 && b.sloupec < n);
-                videne.insert(b.radek * n + b.sloupec);
-                // The spiral moves to a neighbouring cell at every step.
-                if (k > 0)
-                    QCOMPARE(qAbs(b.radek - cesta[k - 1].radek) + qAbs(b.sloupec - cesta[k - 1].sloupec), 1);
+        const QString kruhSMezerou = kruh.toString() + u' ';
+        for (int k = 0; k < kruh.size(); ++k) {
+            for (int i = 0; i < 50; ++i) {
+                const QString text = NahodnyText(nahoda, kruhSMezerou, nahoda.bounded(60));
+                QCOMPARE(PrevedKoleckem(PrevedKoleckem(text, druh, k), druh, k), text);
             }
-            QCOMPARE(videne.size(), n * n);
-            const bool dolni = roh == PravyDolni || roh == LevyDolni;
-            const bool pravy = roh == PravyDolni || roh == PravyHorni;
-            QCOMPARE(cesta.first(), (BunkaSneka{dolni ? n - 1 : 0, pravy ? n - 1 : 0}));
+            int pevnychBodu = 0;
+            for (const QChar c : kruh)
+                pevnychBodu += PrevedKoleckem(QString(c), druh, k) == QString(c);
+            QCOMPARE(pevnychBodu, kruh.size() % 2 ? 1 : (k % 2 ? 0 : 2));
+            if (kruh[k] == u'-')
+                continue;
+            const PoziceKliceVysledek klic = PoziceKlice(QString(kruh[k]).toUpper(), druh);
+            QCOMPARE(klic.otoceniKolecka, k);
+            QVERIFY(klic.chyba.isEmpty());
+            QCOMPARE(PrevedKoleckem(QString(kruh[k]), druh, k), QStringLiteral("a"));
+            QCOMPARE(PrevedKoleckem(u"a", druh, k), QString(kruh[k]));
         }
     }
 }
 
-void TestVlastnosti::snekTamAZpet()
+// For every size and corner the path takes each cell once, moving to a neighbour at each step,
+// and deciphering inverts enciphering up to the "x" padding.
+void TestVlastnosti::snek()
 {
     QRandomGenerator nahoda(4);
     for (int n = 1; n <= NejvetsiSnek; ++n) {
         const int bunek = n * n;
         for (int roh = PravyDolni; roh <= LevyHorni; ++roh) {
+            const QList<BunkaSneka> cesta = CestaSneka(n, roh);
+            QCOMPARE(cesta.size(), bunek);
+            QSet<int> videne;
+            for (qsizetype k = 0; k < cesta.size(); ++k) {
+                const BunkaSneka b = cesta[k];
+                QVERIFY(b.radek >= 0 && b.radek < n && b.sloupec >= 0 && b.sloupec < n);
+                videne.insert(b.radek * n + b.sloupec);
+                if (k > 0)
+                    QCOMPARE(qAbs(b.radek - cesta[k - 1].radek) + qAbs(b.sloupec - cesta[k - 1].sloupec), 1);
+            }
+            QCOMPARE(videne.size(), bunek);
             for (int i = 0; i < 40; ++i) {
                 const QString text = NahodnyText(nahoda, PismenaACislice, nahoda.bounded(bunek + 6));
-                const qsizetype delka = text.size();
-                QString dovnitr = SnekSifruj(text, n, Dovnitr, roh);
-                QString ven = SnekSifruj(text, n, Ven, roh);
+                const qsizetype chybi = std::max<qsizetype>(bunek - text.size(), 0);
+                const QString dovnitr = SnekSifruj(text, n, Dovnitr, roh);
                 QCOMPARE(dovnitr.size(), n * (n + 1));
-                QCOMPARE(dovnitr.count(u' '), n);
-                dovnitr.remove(u' ');
-                ven.remove(u' ');
-                const QString ocekavanyDovnitr =
-                    delka >= bunek ? text.left(bunek) : text + QString(bunek - delka, u'x');
-                const QString ocekavanyVen = delka >= bunek ? text.right(bunek) : QString(bunek - delka, u'x') + text;
-                QCOMPARE(SnekDesifruj(dovnitr, n, Dovnitr, roh), ocekavanyDovnitr);
-                QCOMPARE(SnekDesifruj(ven, n, Ven, roh), ocekavanyVen);
+                QCOMPARE(SnekDesifruj(QString(dovnitr).remove(u' '), n, Dovnitr, roh),
+                         text.left(bunek) + QString(chybi, u'x'));
+                const QString ven = SnekSifruj(text, n, Ven, roh);
+                QCOMPARE(SnekDesifruj(QString(ven).remove(u' '), n, Ven, roh),
+                         QString(chybi, u'x') + text.right(bunek));
             }
         }
     }
