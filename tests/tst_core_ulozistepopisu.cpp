@@ -3,8 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestUlozistePopisu : public QObject
 {
@@ -14,34 +17,23 @@ private slots:
     void nazevSouboru();
     void seznamSifer_data();
     void seznamSifer();
-    void chybejiciUlozisteJePrazdne();
-    void ulozisteJeSouborJePrazdne();
-    void vychoziUlozisteJeVPracovniSlozce();
     void souborPopisu_data();
     void souborPopisu();
-    void prazdnyNazevMiriDoUloziste();
+    void vytvorUloziste_data();
     void vytvorUloziste();
-    void vytvorUlozisteSelze_data();
-    void vytvorUlozisteSelze();
 };
 
 void TestUlozistePopisu::nazevSouboru_data()
 {
     QTest::addColumn<QString>("nadpis");
     QTest::addColumn<QString>("nazev");
-    QTest::newRow("kolecko") << QStringLiteral("Šifrovací kolečko") << QStringLiteral("Sifrovacikolecko");
-    QTest::newRow("cislo a zavorky") << QStringLiteral("Šifra č. 5 (A-Z)") << QStringLiteral("Sifrac5A-Z");
-    QTest::newRow("vykricnik") << QStringLiteral("Šnek!") << QStringLiteral("Snek");
-    QTest::newRow("bez diakritiky") << QStringLiteral("Snek") << QStringLiteral("Snek");
-    QTest::newRow("dva radky") << QStringLiteral("Morseova\r\nabeceda") << QStringLiteral("Morseovaabeceda");
-    QTest::newRow("jen LF") << QStringLiteral("a\nb") << QStringLiteral("ab");
-    QTest::newRow("prazdny") << QString() << QString();
-    QTest::newRow("velka pismena") << QStringLiteral("ŘÍZEK ŽLUŤOUČKÝ") << QStringLiteral("RIZEKZLUTOUCKY");
-    QTest::newRow("vsech 32 mazanych") << QStringLiteral(":/?., !~`@#$%^&*\\|\"'<>§()ˇ°´¨;\n\r") << QString();
-    QTest::newRow("prochazi") << QStringLiteral("a_b=c+[d]{e}-9") << QStringLiteral("a_b=c+[d]{e}-9");
-    QTest::newRow("mimo tabulku") << QStringLiteral("Straße ç") << QStringLiteral("Straßeç");
-    QTest::newRow("cesta nahoru") << QStringLiteral("../../etc/passwd") << QStringLiteral("etcpasswd");
-    QTest::newRow("zpetne lomitko") << QStringLiteral("..\\Windows") << QStringLiteral("Windows");
+    QTest::newRow("kolecko") << u"Šifrovací kolečko"_s << u"Sifrovacikolecko"_s;
+    QTest::newRow("cislo a zavorky") << u"Šifra č. 5 (A-Z)"_s << u"Sifrac5A-Z"_s;
+    QTest::newRow("velka pismena") << u"ŘÍZEK ŽLUŤOUČKÝ"_s << u"RIZEKZLUTOUCKY"_s;
+    QTest::newRow("vsech 32 mazanych") << u":/?., !~`@#$%^&*\\|\"'<>§()ˇ°´¨;\n\r"_s << QString();
+    QTest::newRow("prochazi") << u"a_b=c+[d]{e}-9"_s << u"a_b=c+[d]{e}-9"_s;
+    QTest::newRow("mimo tabulku") << u"Straße ç"_s << u"Straßeç"_s;
+    QTest::newRow("cesta nahoru") << u"../../etc/passwd"_s << u"etcpasswd"_s;
 }
 
 void TestUlozistePopisu::nazevSouboru()
@@ -53,156 +45,107 @@ void TestUlozistePopisu::nazevSouboru()
 
 void TestUlozistePopisu::seznamSifer_data()
 {
-    QTest::addColumn<QStringList>("slozky");
-    QTest::addColumn<QStringList>("soubory");
-    QTest::addColumn<QStringList>("seznam");
-    QTest::newRow("prazdne uloziste") << QStringList() << QStringList() << QStringList();
-    QTest::newRow("jen soubory") << QStringList() << QStringList{"a.txt", "Morseovka-nadpis.txt"} << QStringList();
+    // Space-separated names: folders and files made inside the store, and the listing expected.
+    QTest::addColumn<QString>("slozky");
+    QTest::addColumn<QString>("soubory");
+    QTest::addColumn<QString>("seznam");
+    QTest::newRow("prazdne") << u""_s << u""_s << u""_s;
     QTest::newRow("soubory se vynechaji")
-        << QStringList{"Snek", "Morseovka"} << QStringList{"Zzz.txt", "A.bmp"} << QStringList{"Morseovka", "Snek"};
-    QTest::newRow("bez ohledu na velikost") << QStringList{"beta", "Alfa", "GAMA", "delta"} << QStringList()
-                                            << QStringList{"Alfa", "beta", "delta", "GAMA"};
+        << u"Snek Morseovka"_s << u"Zzz.txt A.bmp Snek/vnoreny"_s << u"Morseovka Snek"_s;
+    QTest::newRow("bez ohledu na velikost") << u"beta Alfa GAMA delta"_s << u""_s << u"Alfa beta delta GAMA"_s;
     // Accented capitals sort by their code after upper-casing, as NTFS lists them: after Z.
-    QTest::newRow("s diakritikou") << QStringList{"Šnek", "čtverec", "Zebra", "morse", "Abeceda"} << QStringList()
-                                   << QStringList{"Abeceda", "morse", "Zebra", "čtverec", "Šnek"};
+    QTest::newRow("s diakritikou") << u"Šnek čtverec Zebra morse Abeceda"_s << u""_s
+                                   << u"Abeceda morse Zebra čtverec Šnek"_s;
     // Upper-case comparison puts "_" (0x5F) after every letter.
-    QTest::newRow("podtrzitko") << QStringList{"A_b", "Ab", "A-b"} << QStringList() << QStringList{"A-b", "Ab", "A_b"};
-    QTest::newRow("cisla") << QStringList{"10", "2", "1a"} << QStringList() << QStringList{"10", "1a", "2"};
-    QTest::newRow("skryta slozka") << QStringList{".skryta", "Snek"} << QStringList() << QStringList{".skryta", "Snek"};
-    QTest::newRow("liší se velikostí") << QStringList{"snek", "Snek"} << QStringList() << QStringList{"Snek", "snek"};
+    QTest::newRow("podtrzitko") << u"A_b Ab A-b"_s << u""_s << u"A-b Ab A_b"_s;
+    QTest::newRow("skryta slozka") << u".skryta Snek"_s << u""_s << u".skryta Snek"_s;
+    QTest::newRow("lisi se velikosti") << u"snek Snek"_s << u""_s << u"Snek snek"_s;
 }
 
 void TestUlozistePopisu::seznamSifer()
 {
-    QFETCH(QStringList, slozky);
-    QFETCH(QStringList, soubory);
-    QFETCH(QStringList, seznam);
+    QFETCH(QString, slozky);
+    QFETCH(QString, soubory);
+    QFETCH(QString, seznam);
+    // The store is made and listed by its default name, in a temporary working folder.
     QTemporaryDir docasna;
-    QVERIFY(docasna.isValid());
-    const QString uloziste = docasna.filePath("talvoPrehled");
-    QVERIFY(QDir().mkpath(uloziste));
-    for (const QString &s : slozky)
-        QVERIFY(QDir(uloziste).mkdir(s));
-    for (const QString &s : soubory) {
-        QFile f(uloziste + '/' + s);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    }
-    // A file inside a description folder is not a description either.
-    if (!slozky.isEmpty()) {
-        QFile vnoreny(uloziste + '/' + slozky.first() + "/vnoreny");
-        QVERIFY(vnoreny.open(QIODevice::WriteOnly));
-    }
-    QCOMPARE(SeznamSifer(uloziste), seznam);
-    QCOMPARE(PocetSifer(uloziste), seznam.size());
-}
-
-void TestUlozistePopisu::chybejiciUlozisteJePrazdne()
-{
-    QTemporaryDir docasna;
-    QVERIFY(docasna.isValid());
-    const QString uloziste = docasna.filePath("neni");
-    QVERIFY(SeznamSifer(uloziste).isEmpty());
-    QCOMPARE(PocetSifer(uloziste), 0);
-    QVERIFY(!QFileInfo::exists(uloziste));
-    QVERIFY(SeznamSifer(QString()).isEmpty());
-}
-
-void TestUlozistePopisu::ulozisteJeSouborJePrazdne()
-{
-    QTemporaryDir docasna;
-    QVERIFY(docasna.isValid());
-    QFile f(docasna.filePath("talvoPrehled"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QVERIFY(SeznamSifer(f.fileName()).isEmpty());
-    QCOMPARE(PocetSifer(f.fileName()), 0);
-}
-
-void TestUlozistePopisu::vychoziUlozisteJeVPracovniSlozce()
-{
-    QTemporaryDir docasna;
-    QVERIFY(docasna.isValid());
     const QString puvodni = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(docasna.path()));
-    const QStringList predem = SeznamSifer();
-    QVERIFY(QDir().mkpath("talvoPrehled/Snek"));
-    QVERIFY(QDir().mkpath("talvoPrehled/Morseovka"));
-    const QStringList potom = SeznamSifer();
-    const int pocet = PocetSifer();
-    QVERIFY(QDir::setCurrent(puvodni));
-    QVERIFY(predem.isEmpty());
-    QCOMPARE(potom, (QStringList{"Morseovka", "Snek"}));
-    QCOMPARE(pocet, 2);
+    const auto zpet = qScopeGuard([&] { QDir::setCurrent(puvodni); });
+    QVERIFY(docasna.isValid() && QDir::setCurrent(docasna.path()));
+    QVERIFY(::vytvorUloziste());
+    for (const QString &s : slozky.split(u' ', Qt::SkipEmptyParts))
+        QVERIFY(QDir("talvoPrehled").mkdir(s));
+    for (const QString &s : soubory.split(u' ', Qt::SkipEmptyParts)) {
+        QFile f("talvoPrehled/" + s);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+    }
+    const QStringList ocekavany = seznam.split(u' ', Qt::SkipEmptyParts);
+    QCOMPARE(SeznamSifer(), ocekavany);
+    QCOMPARE(PocetSifer(), ocekavany.size());
 }
 
 void TestUlozistePopisu::souborPopisu_data()
 {
+    QTest::addColumn<QString>("nazev");
     QTest::addColumn<SouborPopisu>("druh");
     QTest::addColumn<QString>("cesta");
-    QTest::newRow("nadpis") << SouborPopisu::Nadpis << "talvoPrehled/Morseovka/Morseovka-nadpis.txt";
-    QTest::newRow("popis") << SouborPopisu::Popis << "talvoPrehled/Morseovka/Morseovka-popis.txt";
-    QTest::newRow("priklad") << SouborPopisu::Priklad << "talvoPrehled/Morseovka/Morseovka-priklad.txt";
-    QTest::newRow("nadpis obrazku") << SouborPopisu::NadpisObrazku
-                                    << "talvoPrehled/Morseovka/Morseovka-nadpisObrazku.txt";
-    QTest::newRow("obrazek") << SouborPopisu::Obrazek << "talvoPrehled/Morseovka/Morseovka-obr.bmp";
-    QTest::newRow("obrazek 1") << SouborPopisu::Obrazek1 << "talvoPrehled/Morseovka/Morseovka-obr1.bmp";
+    const QString m = u"Morseovka"_s;
+    const QString s = u"talvoPrehled/Morseovka/Morseovka"_s;
+    QTest::newRow("nadpis") << m << SouborPopisu::Nadpis << s + "-nadpis.txt";
+    QTest::newRow("popis") << m << SouborPopisu::Popis << s + "-popis.txt";
+    QTest::newRow("priklad") << m << SouborPopisu::Priklad << s + "-priklad.txt";
+    QTest::newRow("nadpis obrazku") << m << SouborPopisu::NadpisObrazku << s + "-nadpisObrazku.txt";
+    QTest::newRow("obrazek") << m << SouborPopisu::Obrazek << s + "-obr.bmp";
+    QTest::newRow("obrazek 1") << m << SouborPopisu::Obrazek1 << s + "-obr1.bmp";
+    // A title made only of deleted characters names files right inside the store.
+    QTest::newRow("prazdny nazev") << ::nazevSouboru(u"?!") << SouborPopisu::Nadpis << "talvoPrehled/-nadpis.txt";
 }
 
 void TestUlozistePopisu::souborPopisu()
 {
+    QFETCH(QString, nazev);
     QFETCH(SouborPopisu, druh);
     QFETCH(QString, cesta);
-    QCOMPARE(::souborPopisu(SlozkaUloziste.toString(), "Morseovka", druh), cesta);
-    QCOMPARE(slozkaPopisu(SlozkaUloziste.toString(), "Morseovka"), QStringLiteral("talvoPrehled/Morseovka"));
+    QCOMPARE(::souborPopisu(SlozkaUloziste.toString(), nazev, druh), cesta);
     QVERIFY(cesta.endsWith(priponaSouboru(druh)));
+    QCOMPARE(slozkaPopisu(SlozkaUloziste.toString(), "Snek"), u"talvoPrehled/Snek"_s);
 }
 
-void TestUlozistePopisu::prazdnyNazevMiriDoUloziste()
+void TestUlozistePopisu::vytvorUloziste_data()
 {
-    QCOMPARE(::souborPopisu("talvoPrehled", ::nazevSouboru(u"?!"), SouborPopisu::Nadpis),
-             QStringLiteral("talvoPrehled/-nadpis.txt"));
-    QCOMPARE(::souborPopisu("/tmp/u", QString(), SouborPopisu::Obrazek1), QStringLiteral("/tmp/u/-obr1.bmp"));
+    QTest::addColumn<QString>("relativni");
+    QTest::addColumn<bool>("uspech");
+    QTest::newRow("i s rodici") << u"a/b/talvoPrehled"_s << true;
+    QTest::newRow("uz existuje") << u"stary"_s << true;
+    QTest::newRow("na miste je soubor") << u"soubor"_s << false;
+    QTest::newRow("rodic je soubor") << u"soubor/talvoPrehled"_s << false;
+    QTest::newRow("prazdna cesta") << QString() << false;
 }
 
 void TestUlozistePopisu::vytvorUloziste()
 {
-    QTemporaryDir docasna;
-    QVERIFY(docasna.isValid());
-    const QString uloziste = docasna.filePath("a/b/talvoPrehled");
-    QString chyba;
-    QVERIFY(::vytvorUloziste(uloziste, &chyba));
-    QVERIFY(QFileInfo(uloziste).isDir());
-    QVERIFY(chyba.isEmpty());
-    QVERIFY(QDir(uloziste).mkdir("Snek"));
-    QVERIFY(::vytvorUloziste(uloziste, &chyba));
-    QCOMPARE(SeznamSifer(uloziste), QStringList{"Snek"});
-}
-
-void TestUlozistePopisu::vytvorUlozisteSelze_data()
-{
-    QTest::addColumn<QString>("relativni");
-    QTest::newRow("na miste je soubor") << "soubor";
-    QTest::newRow("rodic je soubor") << "soubor/talvoPrehled";
-    QTest::newRow("prazdna cesta") << "";
-}
-
-void TestUlozistePopisu::vytvorUlozisteSelze()
-{
     QFETCH(QString, relativni);
+    QFETCH(bool, uspech);
     QTemporaryDir docasna;
     QVERIFY(docasna.isValid());
     QFile soubor(docasna.filePath("soubor"));
-    QVERIFY(soubor.open(QIODevice::WriteOnly));
-    soubor.write("obsah");
+    QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write("obsah") == 5);
     soubor.close();
+    QVERIFY(QDir(docasna.path()).mkpath("stary/Snek"));
     const QString cesta = relativni.isEmpty() ? QString() : docasna.filePath(relativni);
+    // Listing a store that is missing or a file gives nothing and creates nothing.
+    const bool existuje = relativni == u"stary";
+    QCOMPARE(PocetSifer(cesta), existuje ? 1 : 0);
+    QCOMPARE(QFileInfo(cesta).isDir(), existuje);
     QString chyba;
-    QVERIFY(!::vytvorUloziste(cesta, &chyba));
-    QVERIFY2(chyba.contains(u"nelze vytvořit"), qPrintable(chyba));
-    QVERIFY2(chyba.contains(cesta), qPrintable(chyba));
-    QVERIFY(QFileInfo(soubor.fileName()).isFile());
+    QCOMPARE(::vytvorUloziste(cesta, &chyba), uspech);
+    if (uspech)
+        QVERIFY(QFileInfo(cesta).isDir() && chyba.isEmpty());
+    else
+        QVERIFY2(chyba.contains(u"nelze vytvořit") && chyba.contains(cesta), qPrintable(chyba));
+    // Nothing already there is changed.
     QCOMPARE(QFileInfo(soubor.fileName()).size(), 5);
+    QCOMPARE(SeznamSifer(docasna.filePath("stary")), QStringList{"Snek"});
 }
 
 QTEST_GUILESS_MAIN(TestUlozistePopisu)
