@@ -97,3 +97,11 @@ bool PlatneKodySneka(int smer, int roh, QString *chyba)
         *chyba = zprava;
     return false;
 }
+
+QList<BunkaSneka> PripravCestu(int &n, int smer, int roh, QString *chyba)
+{
+    if (!PlatneKodySneka(smer, roh, chyba))
+        return {};
+    n = std::min(n, NejvetsiSnek);
+    return CestaSneka(n, roh);
+}

@@ -47,3 +47,7 @@ QString SnekDesifruj(QStringView text, int n, int smer, int roh, QString *chyba 
 
 // Checks the two codes; false with the user's message in chyba when one is unknown.
 bool PlatneKodySneka(int smer, int roh, QString *chyba);
+
+// What both directions do first: checks the codes, limits n to the table and makes the path.
+// An empty path means there is nothing to do (bad code or size below 1).
+QList<BunkaSneka> PripravCestu(int &n, int smer, int roh, QString *chyba);

@@ -4,11 +4,8 @@
 
 QString SnekDesifruj(QStringView text, int n, int smer, int roh, QString *chyba)
 {
-    if (!PlatneKodySneka(smer, roh, chyba))
-        return {};
-    const QList<BunkaSneka> cesta = CestaSneka(n, roh);
-    n = std::min(n, NejvetsiSnek);
-    if (n < 1)
+    const QList<BunkaSneka> cesta = PripravCestu(n, smer, roh, chyba);
+    if (cesta.isEmpty())
         return {};
     std::array<std::array<QChar, NejvetsiSnek>, NejvetsiSnek> tabulka{};
     for (int r = 0; r < n; ++r)

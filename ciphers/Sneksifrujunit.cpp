@@ -4,11 +4,8 @@
 
 QString SnekSifruj(QStringView text, int n, int smer, int roh, QString *chyba)
 {
-    if (!PlatneKodySneka(smer, roh, chyba))
-        return {};
-    const QList<BunkaSneka> cesta = CestaSneka(n, roh);
-    n = std::min(n, NejvetsiSnek);
-    if (n < 1)
+    const QList<BunkaSneka> cesta = PripravCestu(n, smer, roh, chyba);
+    if (cesta.isEmpty())
         return {};
     // Each cell holds one UTF-16 code unit, so any character that reaches the engine is carried.
     std::array<std::array<QChar, NejvetsiSnek>, NejvetsiSnek> tabulka{};
