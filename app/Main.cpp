@@ -1,9 +1,9 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "app/Pisma.h"
-#include "app/TiskZpravy.h"
-#include "app/Ukladani.h"
+#include "resources/Pisma.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "text/Cisteni.h"

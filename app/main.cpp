@@ -1,6 +1,6 @@
 #include "app/Main.h"
 #include "app/Aplikace.h"
-#include "app/Pisma.h"
+#include "resources/Pisma.h"
 
 #include <exception>
 

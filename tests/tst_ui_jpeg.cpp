@@ -1,6 +1,6 @@
 // The JPEG decoder, the main window's compiled-in picture and the numbered bitmap registry.
 #include "app/Jpeg.h"
-#include "app/Zdroje.h"
+#include "resources/Zdroje.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "app/Main.h"
-#include "app/Zprava.h"
+#include "windows/zpravy/Zprava.h"
 #include "windows/Morseovkaunit.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "app/TiskZpravy.h"
-#include "app/Zprava.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Zprava.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
 

@@ -1,5 +1,5 @@
 #include "app/Main.h"
-#include "app/Ukladani.h"
+#include "windows/zpravy/Ukladani.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
 

@@ -1,8 +1,8 @@
 #include "windows/Morseovkaunit.h"
 
-#include "app/Pisma.h"
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
+#include "windows/Formular.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -13,35 +13,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-QLabel *popisek(QWidget *rodic, const char *jmeno, const QString &text, bool tucne)
-{
-    auto *label = new QLabel(text, rodic);
-    label->setObjectName(QString::fromLatin1(jmeno));
-    label->setFont(pismoTahoma(8, tucne));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton *tlacitko(QWidget *rodic, const char *jmeno, const QString &text, const QString &napoveda)
-{
-    auto *button = new QPushButton(text, rodic);
-    button->setObjectName(QString::fromLatin1(jmeno));
-    button->setToolTip(napoveda);
-    button->setMinimumWidth(150);
-    return button;
-}
-
-QPlainTextEdit *memo(QWidget *rodic, const char *jmeno)
-{
-    auto *pole = new QPlainTextEdit(rodic);
-    pole->setObjectName(QString::fromLatin1(jmeno));
-    pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pole->setTabChangesFocus(true);
-    return pole;
-}
-} // namespace
 
 TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     : TNastrojoveOkno(QStringLiteral("MorseovkaForm"), QStringLiteral("Morseovka"), QSize(800, 608), parent)
@@ -66,11 +37,7 @@ void TMorseovkaForm::vytvorOvladace()
     Label1 =
         popisek(plocha, "Label1",
                 QStringLiteral("Zadejte text který chcete zašifrovat nebo dešifrovat a stiskněte tlačítko."), true);
-    Shape1 = new QFrame(plocha);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::HLine);
-    Shape1->setFrameShadow(QFrame::Plain);
-    Shape1->setFixedHeight(1);
+    Shape1 = cara(plocha, "Shape1");
     Label5 = popisek(plocha, "Label5",
                      QStringLiteral("Šifrování: Povolené znaky: a-Z, 0-9 a speciální znaky ('?', ',', '!', '.', ';', "
                                     "'/', '=', '-','(', ')', ' \" ', ':', '_')."),
@@ -80,16 +47,12 @@ void TMorseovkaForm::vytvorOvladace()
                      false);
     Label6 = popisek(plocha, "Label6", QStringLiteral("Diakritika a ostatní znaky budou odstraněny."), false);
 
-    TypMorseovkyGB = new QGroupBox(plocha);
-    TypMorseovkyGB->setObjectName(QStringLiteral("TypMorseovkyGB"));
-    bezInterpunkceRB = new QRadioButton(
-        QStringLiteral("Bez interpunkčních znamének (ZNAKY ABECEDY A ČÍSLICE, CH = C H)"), TypMorseovkyGB);
-    bezInterpunkceRB->setObjectName(QStringLiteral("bezInterpunkceRB"));
-    bezInterpunkceRB->setChecked(true);
-    sInterpunkciRB = new QRadioButton(QStringLiteral("S interpunkčními znaménky  (ZNAKY ABECEDY, ČÍSLICE a SPECIÁLNÍ "
-                                                     "ZNAKY, CH = C H; (viz. Menu -> Přehled šifer -> Morseovka ))"),
-                                      TypMorseovkyGB);
-    sInterpunkciRB->setObjectName(QStringLiteral("sInterpunkciRB"));
+    TypMorseovkyGB = skupina(plocha, "TypMorseovkyGB");
+    bezInterpunkceRB = prepinac(TypMorseovkyGB, "bezInterpunkceRB",
+                                QStringLiteral("Bez interpunkčních znamének (ZNAKY ABECEDY A ČÍSLICE, CH = C H)"), true);
+    sInterpunkciRB = prepinac(TypMorseovkyGB, "sInterpunkciRB",
+                              QStringLiteral("S interpunkčními znaménky  (ZNAKY ABECEDY, ČÍSLICE a SPECIÁLNÍ ZNAKY, "
+                                             "CH = C H; (viz. Menu -> Přehled šifer -> Morseovka ))"));
     auto *volby = new QVBoxLayout(TypMorseovkyGB);
     volby->addWidget(bezInterpunkceRB);
     volby->addWidget(sInterpunkciRB);

@@ -1,7 +1,8 @@
 #include "windows/NastrojoveOkno.h"
 
-#include "app/Pisma.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
+#include "windows/Formular.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -9,15 +10,6 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-namespace {
-void nastavBiloPozadi(QWidget *widget)
-{
-    QPalette paleta = widget->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(paleta);
-    widget->setAutoFillBackground(true);
-}
-} // namespace
 
 TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
     : QWidget(parent), m_navrh(navrh)

@@ -8,7 +8,7 @@
 // A derived window builds its controls into obsah(), registers its source memo and states
 // only its tables, its engine call and its report lines.
 
-#include "app/Zprava.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QHash>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/Pisma.h"
+#include "resources/Pisma.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
-#include "app/TiskZpravy.h"
+#include "windows/zpravy/TiskZpravy.h"
 
-#include "app/Pisma.h"
-#include "app/Strankovani.h"
-#include "app/Zprava.h"
+#include "resources/Pisma.h"
+#include "text/Strankovani.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QFontMetrics>
 #include <QMessageBox>

@@ -4,7 +4,7 @@
 // A report is printed as display lines, a fixed number per page. Copies are either whole
 // documents one after another (collated) or each page repeated in a row (not collated).
 // This unit only decides which sheet holds which lines, so the order can be checked
-// without a printer; the printing itself lives in the UI library (app/TiskZpravy).
+// without a printer; the printing itself lives in the UI library (windows/zpravy/TiskZpravy).
 
 #include <QList>
 

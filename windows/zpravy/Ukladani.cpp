@@ -1,6 +1,6 @@
-#include "app/Ukladani.h"
+#include "windows/zpravy/Ukladani.h"
 
-#include "app/Zprava.h"
+#include "windows/zpravy/Zprava.h"
 #include "descriptions/TextovySoubor.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/Strankovani.h"
+#include "text/Strankovani.h"
 
 #include <algorithm>
 

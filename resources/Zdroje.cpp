@@ -1,13 +1,25 @@
-#include "app/Zdroje.h"
+#include "resources/Zdroje.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
 
+// The bitmaps are compiled into an object of their own; registering them here also makes sure
+// the linker keeps that object in every program that looks a bitmap up. (Q_INIT_RESOURCE
+// declares the registration function, so it must stand outside any namespace.)
+static void registrujBitmapy()
+{
+    static const bool hotovo = [] {
+        Q_INIT_RESOURCE(bitmapy);
+        return true;
+    }();
+    Q_UNUSED(hotovo);
+}
+
 namespace {
 constexpr QStringView SlozkaZdroju = u":/bitmapy";
-}
+} // namespace
 
 QString cestaZdroje(int cislo)
 {
@@ -16,6 +28,7 @@ QString cestaZdroje(int cislo)
 
 QImage obrazekZdroje(int cislo)
 {
+    registrujBitmapy();
     const QString cesta = cestaZdroje(cislo);
     if (cislo <= 0 || !QFile::exists(cesta))
         return {};
@@ -30,6 +43,7 @@ QPixmap bitmapaZdroje(int cislo)
 
 QList<int> cislaZdroju()
 {
+    registrujBitmapy();
     QList<int> cisla;
     const QStringList soubory = QDir(SlozkaZdroju.toString()).entryList({QStringLiteral("*.bmp")}, QDir::Files);
     for (const QString &soubor : soubory) {

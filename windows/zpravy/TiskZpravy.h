@@ -3,7 +3,7 @@
 //
 // A report's lines are broken into display lines as wide as the window's report box in Tahoma
 // 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line, a page
-// after page, copies collated or not (the sheet order comes from app/Strankovani). The
+// after page, copies collated or not (the sheet order comes from text/Strankovani). The
 // printer and its two dialogs live as long as this object, so the dialogs remember the
 // printer, the copies and the collation between prints.
 

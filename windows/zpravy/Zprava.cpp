@@ -1,4 +1,4 @@
-#include "app/Zprava.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

@@ -1,5 +1,6 @@
 #pragma once
-// The numbered bitmaps compiled into the program: 1-28 semaphore signs, 41-48 snail spirals,
+// The numbered bitmaps compiled into the program (drawn at build time by resources/kresby):
+// 1-28 semaphore signs, 41-48 snail spirals,
 // 51 the grille's grid, 71 and 72 the cipher wheel. Each is ":/bitmapy/<number>.bmp".
 
 #include <QImage>
