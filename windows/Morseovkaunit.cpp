@@ -15,7 +15,7 @@
 
 
 TMorseovkaForm::TMorseovkaForm(QWidget *parent)
-    : TNastrojoveOkno(QStringLiteral("MorseovkaForm"), QStringLiteral("Morseovka"), QSize(800, 608), parent)
+    : TOknoSeZpravou(QStringLiteral("MorseovkaForm"), QStringLiteral("Morseovka"), QSize(800, 608), parent)
 {
     vytvorOvladace();
     nastavZdroj(Zdroj);

@@ -11,7 +11,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-class TMorseovkaForm : public TNastrojoveOkno
+class TMorseovkaForm : public TOknoSeZpravou
 {
     Q_OBJECT
 public:

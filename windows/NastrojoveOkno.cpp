@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QTextOption>
 #include <QVBoxLayout>
 
 
@@ -35,14 +34,6 @@ TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, Q
     auto *rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->setContentsMargins(0, 0, 0, 0);
     rozvrzeni->addWidget(m_svitek);
-
-    // The report memo never shows; it only gathers the report lines.
-    m_memoTisk = new QPlainTextEdit(this);
-    m_memoTisk->setObjectName(QStringLiteral("memoTisk"));
-    m_memoTisk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_memoTisk->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_memoTisk->setGeometry(0, 0, 753, 10);
-    m_memoTisk->hide();
 }
 
 TNastrojoveOkno::~TNastrojoveOkno() = default;
@@ -87,10 +78,6 @@ bool TNastrojoveOkno::eventFilter(QObject *objekt, QEvent *udalost)
     return QWidget::eventFilter(objekt, udalost);
 }
 
-void TNastrojoveOkno::pridejDoTisku(const QString &text)
-{
-    pridejDoZpravy(m_memoTisk, text);
-}
 
 void TNastrojoveOkno::closeEvent(QCloseEvent *udalost)
 {
@@ -101,4 +88,14 @@ void TNastrojoveOkno::closeEvent(QCloseEvent *udalost)
 void TNastrojoveOkno::FormClose()
 {
     emit zavreno();
+}
+
+TOknoSeZpravou::TOknoSeZpravou(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
+    : TNastrojoveOkno(jmeno, titulek, navrh, parent), m_memoTisk(vytvorMemoTisk(this))
+{
+}
+
+void TOknoSeZpravou::pridejDoTisku(const QString &text)
+{
+    pridejDoZpravy(m_memoTisk, text);
 }

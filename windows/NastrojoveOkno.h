@@ -1,12 +1,13 @@
 #pragma once
-// What every tool window (Morse, grille, wheel, snail) shares.
+// What every tool window (Morse, grille, wheel, snail, semaphore) shares.
 //
 // The window keeps the source text as the user typed it (`ulozenyZdroj`), cleans the source
-// memo in place at every cipher press, puts the typed text back on "Obnovit zdrojový text",
-// selects a memo's whole text on a double click, and fills its hidden report memo `memoTisk`
-// for Save and Print. Its controls sit in a white, scrollable area of the window's design size.
-// A derived window builds its controls into obsah(), registers its source memo and states
-// only its tables, its engine call and its report lines.
+// memo in place at every cipher press, puts the typed text back on "Obnovit zdrojový text" and
+// selects a memo's whole text on a double click. Its controls sit in a white, scrollable area
+// of the window's design size. A window with a report (TOknoSeZpravou: all but the semaphore)
+// also fills its hidden report memo `memoTisk` for Save and Print. A derived window builds its
+// controls into obsah(), registers its source memo and states only its tables, its engine call
+// and its report lines.
 
 #include "windows/zpravy/Zprava.h"
 
@@ -21,13 +22,12 @@ class QCloseEvent;
 class QPlainTextEdit;
 class QScrollArea;
 
-class TNastrojoveOkno : public QWidget, public IZprava
+class TNastrojoveOkno : public QWidget
 {
     Q_OBJECT
 public:
     ~TNastrojoveOkno() override;
 
-    QPlainTextEdit *memoTisk() const override { return m_memoTisk; }
     // The design size, so a restored (not maximised) window opens showing every control.
     QSize sizeHint() const override { return m_navrh; }
 
@@ -59,9 +59,6 @@ protected:
     // Calls obsluha when the memo's text area is double-clicked while the memo is enabled.
     void sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha);
 
-    // Appends text to memoTisk; each of its lines becomes one report line.
-    void pridejDoTisku(const QString &text);
-
     void closeEvent(QCloseEvent *udalost) override;
     bool eventFilter(QObject *objekt, QEvent *udalost) override;
 
@@ -75,6 +72,22 @@ private:
     QScrollArea *m_svitek = nullptr;
     QWidget *m_obsah = nullptr;
     QPlainTextEdit *m_zdroj = nullptr;
-    QPlainTextEdit *m_memoTisk = nullptr;
     QHash<QObject *, std::function<void()>> m_dvojkliky;
+};
+
+// A tool window whose source and result Save and Print report.
+class TOknoSeZpravou : public TNastrojoveOkno, public IZprava
+{
+    Q_OBJECT
+public:
+    QPlainTextEdit *memoTisk() const override { return m_memoTisk; }
+
+protected:
+    TOknoSeZpravou(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent);
+
+    // Appends text to memoTisk; each of its lines becomes one report line.
+    void pridejDoTisku(const QString &text);
+
+private:
+    QPlainTextEdit *m_memoTisk = nullptr;
 };

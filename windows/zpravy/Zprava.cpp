@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QWidget>
 
 namespace {
@@ -36,6 +37,18 @@ bool lzeTisknout(DruhZpravy druh)
 QSize velikostTiskoveZpravy(DruhZpravy druh)
 {
     return druh == DruhZpravy::Editor ? QSize(780, 800) : QSize(800, 800);
+}
+
+QPlainTextEdit *vytvorMemoTisk(QWidget *rodic)
+{
+    // The report memo never shows; it only gathers the report lines.
+    auto *memo = new QPlainTextEdit(rodic);
+    memo->setObjectName(QStringLiteral("memoTisk"));
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo->setGeometry(0, 0, 753, 10);
+    memo->hide();
+    return memo;
 }
 
 void pridejDoZpravy(QPlainTextEdit *memo, const QString &text)

@@ -42,6 +42,9 @@ bool lzeTisknout(DruhZpravy druh);
 // The size of the report box for Print: the editor's box is narrower than the tool windows'.
 QSize velikostTiskoveZpravy(DruhZpravy druh);
 
+// A new report memo inside rodic: hidden, wrapping long lines at word boundaries, named "memoTisk".
+QPlainTextEdit *vytvorMemoTisk(QWidget *rodic);
+
 // Appends text to a report memo as whole lines (an empty text is one empty line); a text with
 // line breaks contributes each of its lines.
 void pridejDoZpravy(QPlainTextEdit *memo, const QString &text);
