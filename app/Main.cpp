@@ -1,13 +1,14 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "resources/Pisma.h"
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
+#include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -325,7 +326,8 @@ void TTalvoMain::MrizkaSDClick()
 
 void TTalvoMain::SifrovaciKolecko1SDClick()
 {
-    // Opens the cipher wheel window through otevriJedinecne once it exists.
+    otevriJedinecne(
+        Jedinecne::Kolecko, [] { return new TKoleckoSifrujForm; }, true, true);
 }
 
 void TTalvoMain::Snek1SDClick()

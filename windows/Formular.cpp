@@ -3,10 +3,12 @@
 #include "resources/Pisma.h"
 
 #include <QCheckBox>
+#include <QChildEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -63,13 +65,40 @@ QCheckBox *zaskrtavatko(QWidget *rodic, QAnyStringView jmeno, const QString &tex
     return pole;
 }
 
+namespace {
+// Gives the controls inside a bold-captioned group box their normal weight back as they are
+// polished, unless they were given a font of their own. (A style sheet would make only the caption
+// bold, but it also cuts the controls inside off from the window's font.)
+class NormalniVahaUvnitr : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *udalost) override
+    {
+        if (udalost->type() == QEvent::ChildPolished) {
+            auto *ovladac = qobject_cast<QWidget *>(static_cast<QChildEvent *>(udalost)->child());
+            if (ovladac && !ovladac->testAttribute(Qt::WA_SetFont)) {
+                QFont normalni;
+                normalni.setWeight(QFont::Normal);
+                ovladac->setFont(normalni);
+            }
+        }
+        return QObject::eventFilter(objekt, udalost);
+    }
+};
+} // namespace
+
 QGroupBox *skupina(QWidget *rodic, QAnyStringView jmeno, const QString &titulek, bool tucne)
 {
     auto *box = new QGroupBox(titulek, rodic);
     box->setObjectName(jmeno);
     if (tucne) {
-        // Only the caption is bold; the buttons inside keep the window's font.
-        box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; }"));
+        QFont pismo;
+        pismo.setBold(true);
+        box->setFont(pismo);
+        box->installEventFilter(new NormalniVahaUvnitr(box));
     }
     return box;
 }
@@ -91,6 +120,13 @@ QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(pixmapa);
     return label;
+}
+
+void hlaseni(QWidget *rodic, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), text, QMessageBox::Ok, rodic);
+    box.setObjectName(QStringLiteral("hlaseni"));
+    box.exec();
 }
 
 void poradiFokusu(std::initializer_list<QWidget *> ovladace)

@@ -44,6 +44,9 @@ QFrame *cara(QWidget *rodic, QAnyStringView jmeno);
 // A picture box showing pixmapa unscaled from its top-left corner.
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa);
 
+// A modal message box with one text and an OK button, as a window shows a refused input.
+void hlaseni(QWidget *rodic, const QString &text);
+
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);
 
