@@ -1,13 +1,14 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "resources/Pisma.h"
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/Mrizkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -320,7 +321,8 @@ void TTalvoMain::Morseovka1SDClick()
 
 void TTalvoMain::MrizkaSDClick()
 {
-    // Opens the grille window through otevriJedinecne once it exists.
+    otevriJedinecne(
+        Jedinecne::Mrizka, [] { return new TMrizkaForm; }, true, true);
 }
 
 void TTalvoMain::SifrovaciKolecko1SDClick()

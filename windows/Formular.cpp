@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -84,6 +85,17 @@ QFrame *cara(QWidget *rodic, QAnyStringView jmeno)
     return linka;
 }
 
+QFrame *pruh(QWidget *rodic, QAnyStringView jmeno)
+{
+    auto *pruh = new QFrame(rodic);
+    pruh->setObjectName(jmeno);
+    QPalette paleta = pruh->palette();
+    paleta.setColor(QPalette::Window, Qt::black);
+    pruh->setPalette(paleta);
+    pruh->setAutoFillBackground(true);
+    return pruh;
+}
+
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa)
 {
     auto *label = new QLabel(rodic);
@@ -109,4 +121,11 @@ void nastavBiloPozadi(QWidget *widget)
     paleta.setColor(QPalette::Window, Qt::white);
     widget->setPalette(paleta);
     widget->setAutoFillBackground(true);
+}
+
+void oznam(QWidget *rodic, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), text, QMessageBox::Ok, rodic);
+    box.setObjectName(QStringLiteral("OznameniBox"));
+    box.exec();
 }
