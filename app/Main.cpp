@@ -7,6 +7,7 @@
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/Mrizkaunit.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 
@@ -321,7 +322,8 @@ void TTalvoMain::Morseovka1SDClick()
 
 void TTalvoMain::MrizkaSDClick()
 {
-    // Opens the grille window through otevriJedinecne once it exists.
+    otevriJedinecne(
+        Jedinecne::Mrizka, [] { return new TMrizkaForm; }, true, true);
 }
 
 void TTalvoMain::SifrovaciKolecko1SDClick()

@@ -113,6 +113,17 @@ QFrame *cara(QWidget *rodic, QAnyStringView jmeno)
     return linka;
 }
 
+QFrame *pruh(QWidget *rodic, QAnyStringView jmeno)
+{
+    auto *pruh = new QFrame(rodic);
+    pruh->setObjectName(jmeno);
+    QPalette paleta = pruh->palette();
+    paleta.setColor(QPalette::Window, Qt::black);
+    pruh->setPalette(paleta);
+    pruh->setAutoFillBackground(true);
+    return pruh;
+}
+
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa)
 {
     auto *label = new QLabel(rodic);

@@ -41,6 +41,9 @@ QGroupBox *skupina(QWidget *rodic, QAnyStringView jmeno, const QString &titulek 
 // A thin black horizontal rule (the forms' Shape controls).
 QFrame *cara(QWidget *rodic, QAnyStringView jmeno);
 
+// A solid black bar, such as the frame of a drawn grid; the window gives it its size.
+QFrame *pruh(QWidget *rodic, QAnyStringView jmeno);
+
 // A picture box showing pixmapa unscaled from its top-left corner.
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa);
 

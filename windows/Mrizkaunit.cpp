@@ -1,0 +1,308 @@
+#include "windows/Mrizkaunit.h"
+
+#include "resources/Zdroje.h"
+#include "text/Cisteni.h"
+#include "windows/Formular.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+// The content area at its design size; the controls sit at fixed places in it.
+constexpr QSize PlochaOkna(784, 570);
+constexpr int CisloObrazkuMrizky = 51;
+constexpr int VychoziVelikost = 6;
+
+// The default holes for N = 1 to 5 and for every larger N, drawn row by row from the top,
+// rows separated by "/", "#" a hole.
+constexpr std::array<std::string_view, 6> VychoziVzory = {
+    "#",
+    "#./.#",
+    "#.#/.#./.##",
+    "#.##/.#.#/.##./#..#",
+    "#.##./.#.#./.##../#..##/.....",
+    "....#./....../.#...#/...#../##.#../..#..#",
+};
+} // namespace
+
+TMrizkaForm::TMrizkaForm(QWidget *parent)
+    : TOknoSeZpravou(QStringLiteral("MrizkaForm"), QStringLiteral("Mřížka"), PlochaOkna + QSize(20, 20), parent)
+{
+    vytvorLevySloupec();
+    vytvorPravySloupec();
+    poradiFokusu({Zdroj, Cil, ZasifrujB, velikostMrizky, DesifrujB, Button1});
+
+    const QPixmap mrizka = bitmapaZdroje(CisloObrazkuMrizky);
+    obrazekMrizky = mrizka.copy(0, 0, NejvetsiMrizka * VelikostBunky, NejvetsiMrizka * VelikostBunky);
+    QImage inverzni = obrazekMrizky.toImage();
+    inverzni.invertPixels();
+    obrazekOkenek = QPixmap::fromImage(inverzni);
+
+    m_velikost = ZkontrolujVelikost();
+    RozmistiCary();
+    nastavZdroj(Zdroj);
+    postavMrizku();
+
+    obsah()->installEventFilter(this);
+    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
+    sledujDvojklik(Cil, [this] { CilDblClick(); });
+    connect(ZasifrujB, &QPushButton::clicked, this, &TMrizkaForm::ZasifrujBClick);
+    connect(DesifrujB, &QPushButton::clicked, this, &TMrizkaForm::DesifrujBClick);
+    connect(Button1, &QPushButton::clicked, this, &TMrizkaForm::Button1Click);
+    connect(velikostMrizky, &QLineEdit::textChanged, this, &TMrizkaForm::velikostMrizkyChange);
+    Zdroj->setFocus();
+}
+
+void TMrizkaForm::vytvorLevySloupec()
+{
+    QWidget *plocha = obsah();
+    Label1 =
+        popisek(plocha, "Label1", QStringLiteral("Zadejte text, označte okénka v mřížce a stiskněte tlačítko."), true);
+    Label1->setGeometry(16, 12, 500, 16);
+    Shape1 = cara(plocha, "Shape1");
+    Shape1->setGeometry(16, 32, 500, 1);
+    Label5 = popisek(plocha, "Label5", QStringLiteral("Povolené znaky: a-Z, 0-9."));
+    Label5->setGeometry(16, 40, 130, 16);
+    Label9 = popisek(plocha, "Label9", QStringLiteral("Diakritika a ostatní znaky budou odstraněny."));
+    Label9->setGeometry(150, 40, 366, 16);
+    Label6 = popisek(plocha, "Label6",
+                     QStringLiteral("Délka textu nesmí být delší než velikost * velikost (např. 25 pro velikost 5). "
+                                    "Text za touto délkou bude ignorován. Kratší text bude doplněn."));
+    Label6->setGeometry(16, 60, 500, 32);
+    Shape2 = cara(plocha, "Shape2");
+    Shape2->setGeometry(16, 98, 500, 1);
+    Label10 = popisek(plocha, "Label10",
+                      QStringLiteral("Pokud se vám nezašifruje celý text a ve výsledném textu jsou podtržítka, změnte "
+                                     "rozmístění okének (okénka se při rotaci mřížky překrývají)"));
+    Label10->setGeometry(16, 106, 500, 32);
+    Label11 = popisek(plocha, "Label11", QStringLiteral("Doporučuji šifrovat po blocích délky 36 znaků a menších."));
+    Label11->setGeometry(16, 142, 500, 16);
+
+    Label3 = popisek(plocha, "Label3", QStringLiteral("Zdrojový text"), true);
+    Label3->setGeometry(16, 170, 500, 16);
+    Zdroj = memo(plocha, "Zdroj", QStringLiteral("Toto je text který chci celý zašifrovat 123"));
+    Zdroj->setGeometry(16, 188, 500, 140);
+
+    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"),
+                         QStringLiteral("Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\"."));
+    DesifrujB->setGeometry(16, 336, 150, 25);
+    ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"),
+                         QStringLiteral("Stisknutím zašifrujete text uvedený v poli \"Zdrojový text\"."));
+    ZasifrujB->setGeometry(174, 336, 150, 25);
+    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
+                       QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
+                                      "odstraněny po stisku tlačítek \"Zašifruj\" nebo \"Dešifruj\""));
+    Button1->setGeometry(332, 336, 150, 25);
+
+    Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
+    Label4->setGeometry(16, 372, 500, 16);
+    Cil = memo(plocha, "Cil");
+    Cil->setGeometry(16, 390, 500, 164);
+    Cil->setEnabled(false);
+}
+
+void TMrizkaForm::vytvorPravySloupec()
+{
+    QWidget *plocha = obsah();
+    const int x = PocatekMrizky.x();
+    Label7 = popisek(plocha, "Label7", QStringLiteral("Velikost mřížky (1-10)"), true);
+    Label7->setGeometry(x, 170, 240, 16);
+    velikostMrizky = editace(plocha, "velikostMrizky", QString::number(VychoziVelikost));
+    velikostMrizky->setGeometry(x, 188, 49, 21);
+    Label8 = popisek(plocha, "Label8",
+                     QStringLiteral("Kliknutím do čtverečků označte/zrušte místa kde mají být okénka."), true);
+    Label8->setGeometry(x, 218, 240, 30);
+    Label2 = popisek(plocha, "Label2", QStringLiteral("Tmavé čtverečky označují  okénka (díry)."));
+    Label2->setGeometry(x, 254, 240, 16);
+
+    // Made after the frame, so the covers lie over the parts of its bars that reach past the grid.
+    VodorovnaCara = pruh(plocha, "VodorovnaCara");
+    SvislaCara = pruh(plocha, "SvislaCara");
+    VodorovnaCara2 = pruh(plocha, "VodorovnaCara2");
+    SvislaCara2 = pruh(plocha, "SvislaCara2");
+    QPixmap bila(16 * VelikostBunky, 16 * VelikostBunky);
+    bila.fill(Qt::white);
+    VodorovnyObr = obrazek(plocha, "VodorovnyObr", bila);
+    SvislyObr = obrazek(plocha, "SvislyObr", bila);
+}
+
+void TMrizkaForm::RozmistiCary()
+{
+    const int v = m_velikost * VelikostBunky;
+    const int x = PocatekMrizky.x();
+    const int y = PocatekMrizky.y();
+    // The top and left bars lie over the grid's first two pixel rows and columns, the bottom and
+    // right bars over its last ones; the two latter reach past the grid, under the covers.
+    VodorovnaCara->setGeometry(x, y, v, 2);
+    SvislaCara->setGeometry(x, y, 2, v);
+    VodorovnaCara2->setGeometry(x, y + v - 1, 200, 2);
+    SvislaCara2->setGeometry(x + v - 1, y, 2, 201);
+    VodorovnyObr->setGeometry(x, VodorovnaCara2->y() + 2, 249, 191);
+    SvislyObr->setGeometry(SvislaCara2->x() + 2, y - 4, 219, 210);
+}
+
+int TMrizkaForm::ZkontrolujVelikost()
+{
+    const QString text = velikostMrizky->text();
+    bool cislo = false;
+    const int n = text.toInt(&cislo);
+    if (cislo && n >= 1 && n <= NejvetsiMrizka)
+        return n;
+    hlaseni(this, QStringLiteral("Zadali jste ") + text + QStringLiteral(". Zadavejte jen cislice 1-10!"));
+    return 1;
+}
+
+Okenka TMrizkaForm::VychoziOkenka(int n)
+{
+    Okenka okenka{};
+    const int k = std::clamp(n, 1, int(VychoziVzory.size())) - 1;
+    int c = 0;
+    int r = 0;
+    for (const char znak : VychoziVzory[k]) {
+        if (znak == '/') {
+            c = 0;
+            ++r;
+            continue;
+        }
+        okenka[c++][r] = znak == '#';
+    }
+    return okenka;
+}
+
+void TMrizkaForm::postavMrizku()
+{
+    m_okenka = VychoziOkenka(m_velikost);
+}
+
+void TMrizkaForm::velikostMrizkyChange()
+{
+    m_velikost = ZkontrolujVelikost();
+    postavMrizku();
+    RozmistiCary();
+    obsah()->update();
+}
+
+std::optional<QPoint> TMrizkaForm::bunkaNaBode(QPoint bod) const
+{
+    const QPoint odPocatku = bod - PocatekMrizky;
+    if (odPocatku.x() < 0 || odPocatku.y() < 0)
+        return std::nullopt;
+    const QPoint bunka(odPocatku.x() / VelikostBunky, odPocatku.y() / VelikostBunky);
+    if (bunka.x() >= m_velikost || bunka.y() >= m_velikost)
+        return std::nullopt;
+    return bunka;
+}
+
+QRect TMrizkaForm::ctverecBunky(QPoint bunka)
+{
+    return QRect(bunka * VelikostBunky, QSize(VelikostBunky, VelikostBunky));
+}
+
+bool TMrizkaForm::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (objekt == obsah()) {
+        switch (udalost->type()) {
+        case QEvent::Paint: {
+            QPainter malir(obsah());
+            FormPaint(malir);
+            break;
+        }
+        // The second press of a double click arrives as the double click itself.
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const QPoint bod = static_cast<QMouseEvent *>(udalost)->position().toPoint();
+            // A press that a control passed on (a frame bar, a cover, a label) toggles nothing.
+            if (!obsah()->childAt(bod))
+                FormMouseDown(bod);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return TOknoSeZpravou::eventFilter(objekt, udalost);
+}
+
+void TMrizkaForm::FormPaint(QPainter &malir) const
+{
+    kresliMrizku(malir);
+    kresliOkenka(malir);
+}
+
+void TMrizkaForm::kresliMrizku(QPainter &malir) const
+{
+    const int strana = m_velikost * VelikostBunky;
+    malir.drawPixmap(PocatekMrizky, obrazekMrizky, QRect(0, 0, strana, strana));
+}
+
+void TMrizkaForm::kresliOkenka(QPainter &malir) const
+{
+    for (int c = 0; c < m_velikost; ++c) {
+        for (int r = 0; r < m_velikost; ++r) {
+            if (!m_okenka[c][r])
+                continue;
+            const QRect ctverec = ctverecBunky(QPoint(c, r));
+            malir.drawPixmap(PocatekMrizky + ctverec.topLeft(), obrazekOkenek, ctverec);
+        }
+    }
+}
+
+void TMrizkaForm::FormMouseDown(QPoint bod)
+{
+    if (const auto bunka = bunkaNaBode(bod))
+        prepniOkenko(*bunka);
+    obsah()->update();
+}
+
+void TMrizkaForm::prepniOkenko(QPoint bunka)
+{
+    bool &okenko = m_okenka[bunka.x()][bunka.y()];
+    okenko = !okenko;
+}
+
+void TMrizkaForm::spustSifru(Sifra sifra)
+{
+    const QString zdroj = ulozAVycistiZdroj(ZnakyMrizka, NahradaMala);
+    if (zdroj.isEmpty())
+        return;
+    Cil->setEnabled(true);
+    Cil->setPlainText(sifra(zdroj, m_okenka, m_velikost));
+}
+
+void TMrizkaForm::ZasifrujBClick()
+{
+    spustSifru(MrizkaSifruj);
+}
+
+void TMrizkaForm::DesifrujBClick()
+{
+    spustSifru(MrizkaDesifruj);
+}
+
+void TMrizkaForm::ZdrojDblClick()
+{
+    Zdroj->selectAll();
+}
+
+void TMrizkaForm::CilDblClick()
+{
+    Cil->selectAll();
+}
+
+void TMrizkaForm::NaplnTisk()
+{
+    pridejDoTisku(QStringLiteral("Zdrojový text:"));
+    pridejDoTisku(Zdroj->toPlainText());
+    pridejDoTisku(QString());
+    pridejDoTisku(QStringLiteral("Cilový text:"));
+    pridejDoTisku(Cil->toPlainText());
+}
