@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -109,4 +110,11 @@ void nastavBiloPozadi(QWidget *widget)
     paleta.setColor(QPalette::Window, Qt::white);
     widget->setPalette(paleta);
     widget->setAutoFillBackground(true);
+}
+
+void hlaseni(QWidget *rodic, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), text, QMessageBox::Ok, rodic);
+    box.setObjectName(QStringLiteral("hlaseni"));
+    box.exec();
 }

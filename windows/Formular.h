@@ -49,3 +49,6 @@ void poradiFokusu(std::initializer_list<QWidget *> ovladace);
 
 // A white background that the widget paints itself.
 void nastavBiloPozadi(QWidget *widget);
+
+// Tells the user about a refused input: a modal box with the one text and an OK button.
+void hlaseni(QWidget *rodic, const QString &text);
