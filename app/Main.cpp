@@ -1,13 +1,14 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "resources/Pisma.h"
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/Snekunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -330,7 +331,8 @@ void TTalvoMain::SifrovaciKolecko1SDClick()
 
 void TTalvoMain::Snek1SDClick()
 {
-    // Opens the snail window through otevriJedinecne once it exists.
+    otevriJedinecne(
+        Jedinecne::Snek, [] { return new TSnekForm; }, true, true);
 }
 
 void TTalvoMain::Semafor1SDClick()
