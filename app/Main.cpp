@@ -8,6 +8,7 @@
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
+#include "windows/Snekunit.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 
@@ -334,7 +335,8 @@ void TTalvoMain::SifrovaciKolecko1SDClick()
 
 void TTalvoMain::Snek1SDClick()
 {
-    // Opens the snail window through otevriJedinecne once it exists.
+    otevriJedinecne(
+        Jedinecne::Snek, [] { return new TSnekForm; }, true, true);
 }
 
 void TTalvoMain::Semafor1SDClick()

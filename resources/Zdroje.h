@@ -3,6 +3,8 @@
 // 1-28 semaphore signs, 41-48 snail spirals,
 // 51 the grille's grid, 71 and 72 the cipher wheel. Each is ":/bitmapy/<number>.bmp".
 
+#include "ciphers/Snek.h"
+
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -17,3 +19,9 @@ QPixmap bitmapaZdroje(int cislo);
 
 // The numbers of every bitmap the program carries, ascending.
 QList<int> cislaZdroju();
+
+// The snail spiral of a corner and a direction code: 41 + 2 x corner, one more for outward.
+inline constexpr int cisloObrazkuSneka(int roh, int smer)
+{
+    return 41 + 2 * roh + (smer == Ven ? 1 : 0);
+}

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointF>
 
 struct Kresba
 {
@@ -20,6 +21,9 @@ struct Kresba
 QList<Kresba> kresbySemaforu();
 // 41-48: the snail spirals, 100 x 100.
 QList<Kresba> kresbySneka();
+// The red line of a snail picture: the centres of the 25 cells in the order the engine walks them
+// for the corner and direction codes, in the picture's pixels. Empty for an unknown corner.
+QList<QPointF> caraSneka(int roh, int smer);
 // 51: the grille's grid, 320 x 320.
 QList<Kresba> kresbyMrizky();
 // 71 and 72: the cipher wheel without and with the CH sector, 260 x 258.
