@@ -71,7 +71,7 @@ void omezDelku(QPlainTextEdit *memo, int nejvice)
         const int konec = std::min(posledni.pozice + posledni.pridano, delka);
         int zacatek = std::max(posledni.pozice, konec - navic);
         // Never leaves half of a character outside the basic plane behind.
-        if (zacatek > 0 && dokument->characterAt(zacatek).isLowSurrogate())
+        if (zacatek > posledni.pozice && dokument->characterAt(zacatek).isLowSurrogate())
             --zacatek;
         QTextCursor kurzor(dokument);
         // Undo takes back the change and its cut in one step.
