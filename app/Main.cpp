@@ -1,13 +1,14 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "resources/Pisma.h"
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Ukladani.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/Semaforsifrujunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -335,7 +336,9 @@ void TTalvoMain::Snek1SDClick()
 
 void TTalvoMain::Semafor1SDClick()
 {
-    // Opens the semaphore window through otevriJedinecne once it exists.
+    // The semaphore window has no report, so it enables neither Save nor Print.
+    otevriJedinecne(
+        Jedinecne::Semafor, [] { return new TSemaforSifrujForm; }, false, false);
 }
 
 void TTalvoMain::TestClick()
