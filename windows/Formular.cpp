@@ -66,7 +66,9 @@ void omezDelku(QPlainTextEdit *memo, int nejvice)
         const int delka = dokument->characterCount() - 1;
         const int navic = delka - nejvice;
         const Zmena posledni = std::exchange(*zmena, Zmena{});
-        if (navic <= 0 || posledni.pridano <= 0)
+        // setPlainText replaces the text with undo switched off; what the program writes there
+        // (a cleaned or restored source) is left whole, only the user's edits are limited.
+        if (navic <= 0 || posledni.pridano <= 0 || !dokument->isUndoRedoEnabled())
             return;
         const int konec = std::min(posledni.pozice + posledni.pridano, delka);
         int zacatek = std::max(posledni.pozice, konec - navic);

@@ -30,8 +30,9 @@ QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text,
 // A multi-line memo with a vertical scroll bar; Tab moves the focus on instead of typing a tab.
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
 
-// Lets the memo hold at most nejvice characters, whether typed, pasted or set: what a change adds
-// beyond the limit is cut off at the place of the change, so the rest of the text stays as it was.
+// Lets the user type or paste at most nejvice characters into the memo: what an edit adds beyond
+// the limit is cut off at the place of the edit, so the rest of the text stays as it was. Text the
+// program sets with setPlainText is not cut.
 void omezDelku(QPlainTextEdit *memo, int nejvice);
 
 // A one-line edit.
