@@ -9,6 +9,7 @@
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
 #include "windows/Snekunit.h"
+#include "windows/Semaforsifrujunit.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 
@@ -341,7 +342,9 @@ void TTalvoMain::Snek1SDClick()
 
 void TTalvoMain::Semafor1SDClick()
 {
-    // Opens the semaphore window through otevriJedinecne once it exists.
+    // The semaphore window has no report, so it enables neither Save nor Print.
+    otevriJedinecne(
+        Jedinecne::Semafor, [] { return new TSemaforSifrujForm; }, false, false);
 }
 
 void TTalvoMain::TestClick()

@@ -13,6 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
 
 QLabel *popisek(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool tucne)
 {
@@ -40,6 +47,44 @@ QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text)
     pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pole->setTabChangesFocus(true);
     return pole;
+}
+
+void omezDelku(QPlainTextEdit *memo, int nejvice)
+{
+    // The change is noted when the document reports where it happened and cut once the document
+    // has finished it, so the memo's own bookkeeping of that change is complete.
+    struct Zmena
+    {
+        int pozice = 0;
+        int pridano = 0;
+    };
+    auto zmena = std::make_shared<Zmena>();
+    QTextDocument *dokument = memo->document();
+    QObject::connect(dokument, &QTextDocument::contentsChange, memo, [zmena](int pozice, int, int pridano) {
+        *zmena = {pozice, pridano};
+    });
+    QObject::connect(dokument, &QTextDocument::contentsChanged, memo, [memo, nejvice, zmena] {
+        QTextDocument *dokument = memo->document();
+        const int delka = dokument->characterCount() - 1;
+        const int navic = delka - nejvice;
+        const Zmena posledni = std::exchange(*zmena, Zmena{});
+        // setPlainText replaces the text with undo switched off; what the program writes there
+        // (a cleaned or restored source) is left whole, only the user's edits are limited.
+        if (navic <= 0 || posledni.pridano <= 0 || !dokument->isUndoRedoEnabled())
+            return;
+        const int konec = std::min(posledni.pozice + posledni.pridano, delka);
+        int zacatek = std::max(posledni.pozice, konec - navic);
+        // Never leaves half of a character outside the basic plane behind.
+        if (zacatek > posledni.pozice && dokument->characterAt(zacatek).isLowSurrogate())
+            --zacatek;
+        QTextCursor kurzor(dokument);
+        // Undo takes back the change and its cut in one step.
+        kurzor.joinPreviousEditBlock();
+        kurzor.setPosition(zacatek);
+        kurzor.setPosition(konec, QTextCursor::KeepAnchor);
+        kurzor.removeSelectedText();
+        kurzor.endEditBlock();
+    });
 }
 
 QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text)
@@ -138,6 +183,21 @@ void hlaseni(QWidget *rodic, const QString &text)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), text, QMessageBox::Ok, rodic);
     box.setObjectName(QStringLiteral("hlaseni"));
     box.exec();
+}
+
+QScrollArea *svitek(QWidget *rodic, QAnyStringView jmeno)
+{
+    auto *box = new QScrollArea(rodic);
+    box->setObjectName(jmeno);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    box->setWidgetResizable(false);
+    auto *plocha = new QWidget;
+    plocha->setObjectName(QStringLiteral("plocha"));
+    nastavBiloPozadi(plocha);
+    box->setWidget(plocha);
+    nastavBiloPozadi(box->viewport());
+    return box;
 }
 
 void poradiFokusu(std::initializer_list<QWidget *> ovladace)

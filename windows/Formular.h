@@ -18,6 +18,7 @@ class QPixmap;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QWidget;
 
 // A plain-text label in Tahoma 8 pt, bold when asked, wrapping at word boundaries.
@@ -28,6 +29,11 @@ QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text,
 
 // A multi-line memo with a vertical scroll bar; Tab moves the focus on instead of typing a tab.
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
+
+// Lets the user type or paste at most nejvice characters into the memo: what an edit adds beyond
+// the limit is cut off at the place of the edit, so the rest of the text stays as it was. Text the
+// program sets with setPlainText is not cut.
+void omezDelku(QPlainTextEdit *memo, int nejvice);
 
 // A one-line edit.
 QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
@@ -49,6 +55,9 @@ QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa);
 
 // A modal message box with one text and an OK button, as a window shows a refused input.
 void hlaseni(QWidget *rodic, const QString &text);
+// A scroll box with a white content area that the window fills with controls at fixed positions
+// and sizes itself (widget()); no horizontal scroll bar, a vertical one when the content is taller.
+QScrollArea *svitek(QWidget *rodic, QAnyStringView jmeno);
 
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);

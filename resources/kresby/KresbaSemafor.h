@@ -1,0 +1,14 @@
+#pragma once
+// The flag-semaphore signs: a standing figure seen from the front, a flag in each hand, the
+// signal's letter beside it and the digit or word the sign also stands for. Every sign comes
+// from one table of arm positions, drawn by one function at any size: 48 x 48 for the
+// numbered bitmaps, larger for a chart of the whole alphabet.
+
+#include <QRectF>
+
+class QPainter;
+
+// Draws sign cislo (1-27 as the encoder numbers them) into obdelnik, keeping the square shape
+// and centring it; the space (28) and any other number leave obdelnik untouched. The painter's
+// state is the same afterwards.
+void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo);
