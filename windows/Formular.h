@@ -29,6 +29,10 @@ QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text,
 // A multi-line memo with a vertical scroll bar; Tab moves the focus on instead of typing a tab.
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
 
+// A memo one line high that does not wrap (the forms' name boxes): it keeps line breaks typed
+// or loaded into it, and its text scrolls sideways and up and down with the cursor.
+QPlainTextEdit *radkovyMemo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
+
 // A one-line edit.
 QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
 
