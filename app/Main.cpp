@@ -3,13 +3,14 @@
 #include "app/Jpeg.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "descriptions/Vlastnisifra.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
-#include "windows/Snekunit.h"
 #include "windows/Semaforsifrujunit.h"
+#include "windows/Snekunit.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 
@@ -228,37 +229,50 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
 {
     const auto k = static_cast<std::size_t>(druh);
     QMdiSubWindow *okno = m_otevrene[k];
-    if (!okno) {
-        QWidget *obsah = tvurce ? tvurce() : nullptr;
-        if (!obsah)
-            return nullptr;
-        okno = m_plocha->addSubWindow(obsah);
-        okno->setAttribute(Qt::WA_DeleteOnClose);
-        m_otevrene[k] = okno;
-        // Held as a plain QObject: the frame may be half-destroyed when its content goes.
-        QPointer<QObject> hlidany(okno);
-        connect(okno, &QObject::destroyed, this, [this, k, okno] {
-            if (m_otevrene[k] == okno)
-                m_otevrene[k] = nullptr;
-        });
-        // A window that deletes itself takes its frame along, so no empty frame stays behind.
-        connect(obsah, &QObject::destroyed, this, [this, k, okno, hlidany] {
-            if (m_otevrene[k] == okno)
-                m_otevrene[k] = nullptr;
-            if (hlidany)
-                hlidany->deleteLater();
-        });
-        if (povolitUlozit)
-            Ulozit->setEnabled(true);
-        if (povolitTisk)
-            Tisk->setEnabled(true);
+    if (okno) {
+        ukazOkno(okno);
+        return okno;
     }
+    QWidget *obsah = tvurce ? tvurce() : nullptr;
+    if (!obsah)
+        return nullptr;
+    okno = otevriOkno(obsah, povolitUlozit, povolitTisk);
+    m_otevrene[k] = okno;
+    const auto zapomen = [this, k, okno] {
+        if (m_otevrene[k] == okno)
+            m_otevrene[k] = nullptr;
+    };
+    connect(okno, &QObject::destroyed, this, zapomen);
+    connect(obsah, &QObject::destroyed, this, zapomen);
+    return okno;
+}
+
+QMdiSubWindow *TTalvoMain::otevriOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk)
+{
+    QMdiSubWindow *okno = m_plocha->addSubWindow(obsah);
+    okno->setAttribute(Qt::WA_DeleteOnClose);
+    // Held as a plain QObject: the frame may be half-destroyed when its content goes.
+    QPointer<QObject> hlidany(okno);
+    // A window that deletes itself takes its frame along, so no empty frame stays behind.
+    connect(obsah, &QObject::destroyed, this, [hlidany] {
+        if (hlidany)
+            hlidany->deleteLater();
+    });
+    if (povolitUlozit)
+        Ulozit->setEnabled(true);
+    if (povolitTisk)
+        Tisk->setEnabled(true);
+    ukazOkno(okno);
+    return okno;
+}
+
+void TTalvoMain::ukazOkno(QMdiSubWindow *okno)
+{
     okno->showMaximized();
     if (QWidget *obsah = okno->widget())
         obsah->show();
     m_plocha->setActiveSubWindow(okno);
     okno->raise();
-    return okno;
 }
 
 QWidget *TTalvoMain::aktivniOkno() const
@@ -355,14 +369,18 @@ void TTalvoMain::TestClick()
 
 void TTalvoMain::NovaClick()
 {
-    // Opens a new, empty description editor once the editor exists.
+    auto *editor = new TTalvoVlastni;
+    editor->setWindowTitle(QStringLiteral("Nová šifra"));
+    otevriOkno(editor, true, false);
 }
 
 void TTalvoMain::NactiSifruClick()
 {
     const QString slozka = slozkaOdesilatele();
-    // Opens the description editor on folder `slozka` once the editor exists.
-    Q_UNUSED(slozka);
+    // The editor keeps its own caption; it shows before it loads, so a load error has a window to stand on.
+    auto *editor = new TTalvoVlastni;
+    otevriOkno(editor, true, false);
+    editor->NactiPopis(slozka);
 }
 
 void TTalvoMain::PrehledClick()

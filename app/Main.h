@@ -47,6 +47,9 @@ public:
     // enables Ulozit/Tisk as asked (never disables). Returns the sub-window.
     QMdiSubWindow *otevriJedinecne(Jedinecne druh, const std::function<QWidget *()> &tvurce, bool povolitUlozit,
                                    bool povolitTisk);
+    // Adds obsah as a new maximised sub-window (WA_DeleteOnClose; a window that deletes itself takes its frame
+    // along) and enables Ulozit/Tisk as asked (never disables). Any number of such windows may be open.
+    QMdiSubWindow *otevriOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk);
     QWidget *aktivniOkno() const; // the widget of the active sub-window, or nullptr
 
     // The cleaning pair that turns a description title into its folder name.
@@ -95,6 +98,8 @@ private:
     QMenu *pridejMenu(QMenu *rodic, const QString &jmeno, const QString &titulek);
     QAction *pridejPolozku(QMenu *menu, const QString &jmeno, const QString &titulek);
     QAction *oddelovac(const QString &jmeno);
+    // Shows the sub-window maximised, makes it the active one and raises it.
+    void ukazOkno(QMdiSubWindow *okno);
     QString slozkaOdesilatele() const;
 
     QMdiArea *m_plocha = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QChildEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +29,10 @@ QLabel *popisek(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool 
     label->setFont(pismoTahoma(8, tucne));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
+    // The accents of capitals (Š, Á, Ř) rise above the font's ascent; without room above the first
+    // line the label clips them and "Šifra" reads "Sifra".
+    const QFontMetrics mira(label->font());
+    label->setContentsMargins(0, qMax(0, -mira.boundingRect(QStringLiteral("ŠÁŘ")).top() - mira.ascent()), 0, 0);
     return label;
 }
 
@@ -85,6 +90,19 @@ void omezDelku(QPlainTextEdit *memo, int nejvice)
         kurzor.removeSelectedText();
         kurzor.endEditBlock();
     });
+}
+
+QPlainTextEdit *radkovyMemo(QWidget *rodic, QAnyStringView jmeno, const QString &text)
+{
+    auto *pole = new QPlainTextEdit(text, rodic);
+    pole->setObjectName(jmeno);
+    pole->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pole->setTabChangesFocus(true);
+    const int okraj = int(pole->document()->documentMargin()) + pole->frameWidth();
+    pole->setFixedHeight(pole->fontMetrics().lineSpacing() + 2 * okraj + 2);
+    return pole;
 }
 
 QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text)

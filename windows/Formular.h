@@ -34,6 +34,9 @@ QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text =
 // the limit is cut off at the place of the edit, so the rest of the text stays as it was. Text the
 // program sets with setPlainText is not cut.
 void omezDelku(QPlainTextEdit *memo, int nejvice);
+// A memo one line high that does not wrap (the forms' name boxes): it keeps line breaks typed
+// or loaded into it, and its text scrolls sideways and up and down with the cursor.
+QPlainTextEdit *radkovyMemo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
 
 // A one-line edit.
 QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});

@@ -1,0 +1,474 @@
+#include "descriptions/Vlastnisifra.h"
+
+#include "resources/Pisma.h"
+#include "windows/Formular.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+// What the path labels show while no picture is chosen.
+constexpr QStringView BezObrazku = u"null";
+constexpr QStringView Crlf = u"\r\n";
+
+int poradi(SouborPopisu s)
+{
+    return static_cast<int>(s);
+}
+
+void zprava(QWidget *rodic, const QString &text, QMessageBox::Icon ikona = QMessageBox::NoIcon,
+            const QString &titulek = QStringLiteral("Talvo"))
+{
+    QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
+    box.exec();
+}
+
+// The text of a box with its lines joined by konec. Unlike toPlainText() this keeps
+// no-break spaces, which Czech texts put after one-letter words.
+QString textBoxu(const QPlainTextEdit *box, QStringView konec = Crlf)
+{
+    const QString surovy = box->document()->toRawText();
+    QString text;
+    text.reserve(surovy.size());
+    for (const QChar c : surovy) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            text += konec;
+        else
+            text += c;
+    }
+    return text;
+}
+
+// The line end a text uses (its first one), CR LF when it has none.
+QString konecRadku(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\n')
+            return QStringLiteral("\n");
+        if (text.at(i) == u'\r')
+            return i + 1 < text.size() && text.at(i + 1) == u'\n' ? Crlf.toString() : QStringLiteral("\r");
+    }
+    return Crlf.toString();
+}
+
+QHBoxLayout *radek(std::initializer_list<QWidget *> ovladace)
+{
+    auto *rada = new QHBoxLayout;
+    for (QWidget *ovladac : ovladace)
+        rada->addWidget(ovladac);
+    rada->addStretch(1);
+    return rada;
+}
+
+// A path label: the user may select and copy the path.
+QLabel *cesta(QWidget *rodic, QAnyStringView jmeno)
+{
+    QLabel *label = popisek(rodic, jmeno, BezObrazku.toString());
+    // A path has no spaces to break at; it stays on one line.
+    label->setWordWrap(false);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget(parent), m_uloziste(uloziste)
+{
+    setObjectName(QStringLiteral("TalvoVlastni"));
+    setWindowTitle(QStringLiteral("f"));
+    setFont(pismoTahoma(8));
+    nastavBiloPozadi(this);
+    resize(sizeHint());
+    m_memoTisk = vytvorMemoTisk(this);
+    vytvorOvladace();
+    m_priklad = {SouborPopisu::Obrazek1, CestaKObrLab, NovaCestaKObrLab, {}};
+    m_druhy = {SouborPopisu::Obrazek, CestaKObr1Lab, NovaCestaKObr1Lab, {}};
+
+    m_dialog = new QFileDialog(this);
+    m_dialog->setObjectName(QStringLiteral("OpenPictureDialog1"));
+    // The Qt dialog, not the desktop's, so it looks the same everywhere and tests can answer it.
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_dialog->setFileMode(QFileDialog::ExistingFile);
+    m_dialog->setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+
+    propojOvladace();
+    // A full store takes nothing more from any editor, an opened description included.
+    UlozitSifru->setEnabled(PocetSifer(m_uloziste) < MaxPocetSifer);
+    FormCreate();
+    NazevTalvo->setFocus();
+}
+
+void TTalvoVlastni::vytvorOvladace()
+{
+    m_svitek = new QScrollArea(this);
+    m_svitek->setObjectName(QStringLiteral("svitek"));
+    m_svitek->setWidgetResizable(true);
+    m_svitek->setFrameShape(QFrame::NoFrame);
+    auto *plocha = new QWidget;
+    plocha->setObjectName(QStringLiteral("obsah"));
+    // Below the design size the controls stop shrinking and the scroll bars appear.
+    plocha->setMinimumSize(sizeHint() - QSize(20, 20));
+    nastavBiloPozadi(plocha);
+    m_svitek->setWidget(plocha);
+    nastavBiloPozadi(m_svitek->viewport());
+    auto *okno = new QVBoxLayout(this);
+    okno->setContentsMargins(0, 0, 0, 0);
+    okno->addWidget(m_svitek);
+
+    Label1 = popisek(plocha, "Label1", QStringLiteral("Vytvořte si databázi vlastních šifer."), true);
+    Label1->setFont(pismoTahomaPx(15, true));
+    Shape1 = cara(plocha, "Shape1");
+    Shape1->setFixedWidth(237);
+    Label5 = popisek(plocha, "Label5",
+                     QStringLiteral("Zadejte text popisující jak šifra funguje a příklad šifrování a poté ho uložte "
+                                    "nebo vytiskněte."));
+    Label7 = popisek(plocha, "Label7",
+                     QStringLiteral("Pokud šifru uložíte tlačítkem \"Uložit šifru\" budete ji moci editovat i po "
+                                    "restartu aplikace."));
+    Label9 = popisek(plocha, "Label9", QStringLiteral("Můžete si tak uložit až 25 šifer."));
+    UlozitSifru = tlacitko(plocha, "UlozitSifru", QStringLiteral("Uložit šifru"));
+
+    Label6 = popisek(plocha, "Label6", QStringLiteral("Název talvo"), true);
+    NazevTalvo = radkovyMemo(plocha, "NazevTalvo");
+    Label8 = popisek(plocha, "Label8", QStringLiteral("Název souboru:"));
+    nazevSouboruLab = popisek(plocha, "nazevSouboruLab", QString());
+    NazevErrLab = popisek(plocha, "NazevErrLab",
+                          QStringLiteral("Pokud chcete šifru uložit zadejte jiný název. Šifra s tímto NÁZVEM již "
+                                         "EXISTUJE a pokud název nezměníte PŘEPÍŠE SE."));
+    QPalette cervena = NazevErrLab->palette();
+    cervena.setColor(QPalette::WindowText, Qt::red);
+    NazevErrLab->setPalette(cervena);
+    NazevErrLab->hide();
+
+    Label3 = popisek(plocha, "Label3", QStringLiteral("Popis talvo"), true);
+    PopisTalvo = memo(plocha, "PopisTalvo");
+    PopisTalvo->setMinimumHeight(110);
+
+    Label4 = popisek(plocha, "Label4", QStringLiteral("Příklad šifrování/dešifrování"), true);
+    Label13 =
+        popisek(plocha, "Label13", QStringLiteral("Přepínačem vyberte zda chcete zapsat text nebo vložit obrázek."));
+    PrikladSifrovaniGB = skupina(plocha, "PrikladSifrovaniGB");
+    PSTextRB = prepinac(PrikladSifrovaniGB, "PSTextRB", QString(), true);
+    PSObrazekRB = prepinac(PrikladSifrovaniGB, "PSObrazekRB", QString());
+    PrikladZdroj = memo(plocha, "PrikladZdroj");
+    PrikladZdroj->setMinimumHeight(90);
+    VlozitObrazekB = tlacitko(plocha, "VlozitObrazekB", QStringLiteral("Vložit obrázek ...."));
+    VlozitObrazekB->setEnabled(false);
+    Label10 = popisek(plocha, "Label10", QStringLiteral("Původní umístění:"));
+    CestaKObrLab = cesta(plocha, "CestaKObrLab");
+    Label11 = popisek(plocha, "Label11", QStringLiteral("Nové umístění"));
+    NovaCestaKObrLab = cesta(plocha, "NovaCestaKObrLab");
+    Label17 = popisek(plocha, "Label17", QStringLiteral("Obrázek by měl mít rozměry maximálně: 700x700 px"));
+
+    Label2 = popisek(plocha, "Label2", QStringLiteral("Nadpis obrázku - např. tabulka znaků"), true);
+    Label14 = popisek(plocha, "Label14",
+                      QStringLiteral("Zaškrtnutím/odšktrnutím políčka vyberte zda chcete vložit další obrázek."));
+    Label18 = popisek(plocha, "Label18",
+                      QStringLiteral("Pokud je obrázek již uložen ve složce a nechcete ho, musít ho ručne smazat, "
+                                     "jinak se bude dále zobrazovat."));
+    NadpisObrazkuGB = skupina(plocha, "NadpisObrazkuGB");
+    Obr1CB = zaskrtavatko(NadpisObrazkuGB, "Obr1CB", QString(), true);
+    NadpisObrazku = radkovyMemo(plocha, "NadpisObrazku");
+    VlozitObrazek1B = tlacitko(plocha, "VlozitObrazek1B", QStringLiteral("Vložit obrázek ...."));
+    Label15 = popisek(plocha, "Label15", QStringLiteral("Původní umístění:"));
+    CestaKObr1Lab = cesta(plocha, "CestaKObr1Lab");
+    Label16 = popisek(plocha, "Label16", QStringLiteral("Nové umístění"));
+    NovaCestaKObr1Lab = cesta(plocha, "NovaCestaKObr1Lab");
+    Label12 = popisek(plocha, "Label12", QStringLiteral("Obrázek by měl mít rozměry maximálně: 700x700 px"));
+
+    // The radio buttons stand beside what they choose: the text on top, the picture button below.
+    auto *volba = new QVBoxLayout(PrikladSifrovaniGB);
+    volba->setContentsMargins(6, 6, 6, 6);
+    volba->addWidget(PSTextRB);
+    volba->addStretch(1);
+    volba->addWidget(PSObrazekRB);
+    auto *priklad = new QGridLayout;
+    priklad->addWidget(PrikladSifrovaniGB, 0, 0, 2, 1);
+    priklad->addWidget(PrikladZdroj, 0, 1);
+    priklad->addLayout(radek({VlozitObrazekB}), 1, 1);
+    priklad->setRowStretch(0, 1);
+    priklad->setColumnStretch(1, 1);
+
+    auto *zaskrtnuti = new QVBoxLayout(NadpisObrazkuGB);
+    zaskrtnuti->setContentsMargins(6, 2, 6, 2);
+    zaskrtnuti->addWidget(Obr1CB);
+    auto *nadpis = new QHBoxLayout;
+    nadpis->addWidget(NadpisObrazkuGB);
+    nadpis->addWidget(NadpisObrazku, 1);
+
+    auto *sloupec = new QVBoxLayout(plocha);
+    sloupec->setContentsMargins(16, 12, 16, 12);
+    sloupec->setSpacing(6);
+    for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Shape1)})
+        sloupec->addWidget(w);
+    for (QLabel *l : {Label5, Label7, Label9})
+        sloupec->addWidget(l);
+    sloupec->addLayout(radek({UlozitSifru}));
+    sloupec->addSpacing(4);
+    sloupec->addWidget(Label6);
+    sloupec->addWidget(NazevTalvo);
+    sloupec->addLayout(radek({Label8, nazevSouboruLab}));
+    sloupec->addWidget(NazevErrLab);
+    sloupec->addWidget(Label3);
+    sloupec->addWidget(PopisTalvo, 2);
+    sloupec->addSpacing(4);
+    sloupec->addWidget(Label4);
+    sloupec->addWidget(Label13);
+    sloupec->addLayout(priklad, 1);
+    sloupec->addLayout(radek({Label10, CestaKObrLab}));
+    sloupec->addLayout(radek({Label11, NovaCestaKObrLab}));
+    sloupec->addWidget(Label17);
+    sloupec->addSpacing(4);
+    for (QLabel *l : {Label2, Label14, Label18})
+        sloupec->addWidget(l);
+    sloupec->addLayout(nadpis);
+    sloupec->addLayout(radek({VlozitObrazek1B}));
+    sloupec->addLayout(radek({Label15, CestaKObr1Lab}));
+    sloupec->addLayout(radek({Label16, NovaCestaKObr1Lab}));
+    sloupec->addWidget(Label12);
+}
+
+void TTalvoVlastni::propojOvladace()
+{
+    connect(NazevTalvo, &QPlainTextEdit::textChanged, this, &TTalvoVlastni::NazevTalvoChange);
+    connect(UlozitSifru, &QPushButton::clicked, this, &TTalvoVlastni::UlozitSifruClick);
+    connect(VlozitObrazekB, &QPushButton::clicked, this, &TTalvoVlastni::VlozitObrazekBClick);
+    connect(VlozitObrazek1B, &QPushButton::clicked, this, &TTalvoVlastni::VlozitObrazek1BClick);
+    // toggled, not clicked: loading a description sets them too.
+    connect(PSTextRB, &QRadioButton::toggled, this, &TTalvoVlastni::PSTextRBClick);
+    connect(PSObrazekRB, &QRadioButton::toggled, this, &TTalvoVlastni::PSObrazekRBClick);
+    connect(Obr1CB, &QCheckBox::toggled, this, &TTalvoVlastni::Obr1CBClick);
+    for (QPlainTextEdit *box : {NazevTalvo, PopisTalvo, PrikladZdroj, NadpisObrazku})
+        box->viewport()->installEventFilter(this);
+}
+
+void TTalvoVlastni::FormCreate()
+{
+    m_slozky = SeznamSifer(m_uloziste);
+    NazevTalvoChange();
+}
+
+void TTalvoVlastni::NazevTalvoChange()
+{
+    const QString f = nazevSouboru(textBoxu(NazevTalvo));
+    nazevSouboruLab->setText(f);
+    // Letter case counts, as it did where the store comes from.
+    NazevErrLab->setVisible(m_slozky.contains(f));
+    // Saving copies the pictures into the folder of the name as it is then.
+    ukazObrazek(m_priklad);
+    ukazObrazek(m_druhy);
+}
+
+void TTalvoVlastni::ukazObrazek(const Obrazek &obrazek)
+{
+    if (!obrazek.odkud)
+        return;
+    if (obrazek.cesta.isEmpty()) {
+        obrazek.odkud->setText(BezObrazku.toString());
+        obrazek.kam->setText(BezObrazku.toString());
+        return;
+    }
+    obrazek.odkud->setText(QDir::toNativeSeparators(obrazek.cesta));
+    const QString kam = souborPopisu(m_uloziste, nazevSouboruLab->text(), obrazek.cil);
+    obrazek.kam->setText(QDir::toNativeSeparators(kam));
+}
+
+void TTalvoVlastni::vyberObrazek(Obrazek &obrazek)
+{
+    // Cancelling keeps the picture chosen before (the dialog serves both pictures).
+    if (m_dialog->exec() != QDialog::Accepted)
+        return;
+    const QStringList vybrane = m_dialog->selectedFiles();
+    if (vybrane.isEmpty() || vybrane.first().isEmpty())
+        return;
+    obrazek.cesta = vybrane.first();
+    ukazObrazek(obrazek);
+}
+
+void TTalvoVlastni::VlozitObrazekBClick()
+{
+    vyberObrazek(m_priklad);
+}
+
+void TTalvoVlastni::VlozitObrazek1BClick()
+{
+    vyberObrazek(m_druhy);
+}
+
+void TTalvoVlastni::PSTextRBClick()
+{
+    const bool text = PSTextRB->isChecked();
+    PrikladZdroj->setEnabled(text);
+    VlozitObrazekB->setEnabled(!text);
+}
+
+void TTalvoVlastni::PSObrazekRBClick()
+{
+    PSTextRBClick();
+}
+
+void TTalvoVlastni::Obr1CBClick()
+{
+    NadpisObrazku->setEnabled(Obr1CB->isChecked());
+    VlozitObrazek1B->setEnabled(Obr1CB->isChecked());
+}
+
+bool TTalvoVlastni::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (udalost->type() == QEvent::MouseButtonDblClick) {
+        for (QPlainTextEdit *box : {NazevTalvo, PopisTalvo, PrikladZdroj, NadpisObrazku}) {
+            if (objekt == box->viewport() && box->isEnabled()) {
+                box->selectAll();
+                // Handled here, so the box does not narrow the selection to one word afterwards.
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(objekt, udalost);
+}
+
+bool TTalvoVlastni::nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box)
+{
+    const auto precteny = PrectiText(souborPopisu(m_uloziste, f, s));
+    if (!precteny)
+        return false;
+    auto &nacteny = m_nactene[poradi(s)];
+    nacteny = NactenyText{*precteny, konecRadku(precteny->text), {}};
+    box->setPlainText(precteny->text);
+    nacteny->zobrazeny = textBoxu(box, nacteny->konecRadku);
+    return true;
+}
+
+void TTalvoVlastni::NactiPopis(const QString &f)
+{
+    m_nactene = {};
+    if (!nactiText(f, SouborPopisu::Nadpis, NazevTalvo) || !nactiText(f, SouborPopisu::Popis, PopisTalvo)) {
+        // Only an empty folder goes: whatever is in it stays.
+        QDir(m_uloziste).rmdir(f);
+        zprava(this, QStringLiteral("Soubory talvo \"%1\" NEEXISTUJÍ! Vytvořte šifru znova.").arg(f));
+        return;
+    }
+    // Without an example text the example is the picture, as the overview shows it.
+    const bool textovyPriklad = nactiText(f, SouborPopisu::Priklad, PrikladZdroj);
+    (textovyPriklad ? PSTextRB : PSObrazekRB)->setChecked(true);
+    const bool nadpisObrazku = nactiText(f, SouborPopisu::NadpisObrazku, NadpisObrazku);
+    m_bezNadpisuObrazku = !nadpisObrazku;
+    for (Obrazek *obrazek : {&m_priklad, &m_druhy}) {
+        const QString ulozeny = souborPopisu(m_uloziste, f, obrazek->cil);
+        obrazek->cesta = QFileInfo(ulozeny).isFile() ? ulozeny : QString();
+        ukazObrazek(*obrazek);
+    }
+    Obr1CB->setChecked(nadpisObrazku || !m_druhy.cesta.isEmpty());
+}
+
+QString TTalvoVlastni::textKZapisu(SouborPopisu s, QPlainTextEdit *box, std::optional<Kodovani> *kodovani) const
+{
+    const auto &nacteny = m_nactene[poradi(s)];
+    if (!nacteny) {
+        *kodovani = std::nullopt;
+        return textBoxu(box);
+    }
+    *kodovani = nacteny->soubor.kodovani;
+    const QString text = textBoxu(box, nacteny->konecRadku);
+    // The box turns every line end into one kind; an untouched text goes back exactly as read.
+    return text == nacteny->zobrazeny ? nacteny->soubor.text : text;
+}
+
+bool TTalvoVlastni::zapisText(const QString &f, SouborPopisu s, QPlainTextEdit *box, QString *chyba) const
+{
+    std::optional<Kodovani> kodovani;
+    const QString text = textKZapisu(s, box, &kodovani);
+    return ZapisText(souborPopisu(m_uloziste, f, s), text, chyba, kodovani);
+}
+
+bool TTalvoVlastni::UlozPopis()
+{
+    const QString f = nazevSouboru(textBoxu(NazevTalvo));
+    // An empty name would put the files into the store folder itself, where no listing finds them.
+    if (f.isEmpty()) {
+        zprava(this, QStringLiteral("Zadejte název šifry. Šifra nebyla uložena."));
+        return false;
+    }
+    // Made only inside an existing store: a missing store makes the first write fail below.
+    QDir(m_uloziste).mkdir(f);
+    // An opened description without a picture title gets none while the box stays empty.
+    const bool nadpisObrazku = Obr1CB->isChecked() && !(m_bezNadpisuObrazku && NadpisObrazku->document()->isEmpty());
+    QString chyba;
+    const bool zapsano = zapisText(f, SouborPopisu::Nadpis, NazevTalvo, &chyba) &&
+                         zapisText(f, SouborPopisu::Popis, PopisTalvo, &chyba) &&
+                         (!PSTextRB->isChecked() || zapisText(f, SouborPopisu::Priklad, PrikladZdroj, &chyba)) &&
+                         (!nadpisObrazku || zapisText(f, SouborPopisu::NadpisObrazku, NadpisObrazku, &chyba));
+    if (zapsano) {
+        m_bezNadpisuObrazku = m_bezNadpisuObrazku && !nadpisObrazku;
+        return true;
+    }
+    if (!QFileInfo(m_uloziste).isDir() && vytvorUloziste(m_uloziste, &chyba)) {
+        zprava(this, QStringLiteral("Chybějící složka \"%1\" byla vytvorena. Ulozte sifru ZNOVA!")
+                         .arg(QFileInfo(m_uloziste).fileName()));
+        return false;
+    }
+    zprava(this, chyba, QMessageBox::Critical);
+    return false;
+}
+
+void TTalvoVlastni::zkopirujObrazky(const QString &f, QStringList *chyby)
+{
+    for (const Obrazek *obrazek : {&m_priklad, &m_druhy}) {
+        const QString cil = souborPopisu(m_uloziste, f, obrazek->cil);
+        // A picture already in the folder stays: it is never overwritten.
+        if (obrazek->cesta.isEmpty() || QFileInfo::exists(cil))
+            continue;
+        QFile zdroj(obrazek->cesta);
+        if (!zdroj.copy(cil))
+            *chyby << QStringLiteral("Obrázek %1 nelze zkopírovat do %2: %3")
+                          .arg(QDir::toNativeSeparators(obrazek->cesta), QDir::toNativeSeparators(cil),
+                               zdroj.errorString());
+    }
+}
+
+void TTalvoVlastni::UlozitSifruClick()
+{
+    const QString f = nazevSouboru(textBoxu(NazevTalvo));
+    if (!UlozPopis())
+        return;
+    QStringList chyby;
+    zkopirujObrazky(f, &chyby);
+    if (!chyby.isEmpty()) {
+        chyby.prepend(QStringLiteral("Texty šifry jsou uloženy, obrázky však ne:"));
+        zprava(this, chyby.join(u'\n'), QMessageBox::Critical);
+        return;
+    }
+    zprava(this, QStringLiteral("Šifra uložena"), QMessageBox::Information, QStringLiteral("Info"));
+}
+
+void TTalvoVlastni::NaplnTisk()
+{
+    const QString radky[] = {textBoxu(NazevTalvo),
+                             QString(),
+                             QStringLiteral("Popis talvo"),
+                             textBoxu(PopisTalvo),
+                             QString(),
+                             QString(),
+                             QStringLiteral("Příklad šifrování"),
+                             textBoxu(PrikladZdroj)};
+    for (const QString &radek : radky)
+        pridejDoZpravy(m_memoTisk, radek);
+}
