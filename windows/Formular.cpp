@@ -2,6 +2,7 @@
 
 #include "resources/Pisma.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -11,6 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
 
 QLabel *popisek(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool tucne)
 {
@@ -91,6 +98,65 @@ QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(pixmapa);
     return label;
+}
+
+QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirka, const QString &text)
+{
+    auto *box = new QTextEdit(rodic);
+    box->setObjectName(jmeno);
+    box->setReadOnly(true);
+    box->setFont(pismoTahoma(body));
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The wrap width is fixed, so the lines do not depend on whether the box has been resized yet.
+    box->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    box->setLineWrapColumnOrWidth(sirka - 2 * box->frameWidth());
+    box->resize(sirka, box->height());
+    // A thin margin above and below, so that a line fits a box only a little taller than the font.
+    box->document()->setDocumentMargin(1);
+    box->setPlainText(text);
+    QTextFrameFormat okraje = box->document()->rootFrame()->frameFormat();
+    okraje.setLeftMargin(4);
+    okraje.setRightMargin(4);
+    box->document()->rootFrame()->setFrameFormat(okraje);
+    return box;
+}
+
+QStringList zobrazeneRadky(const QTextEdit *box)
+{
+    QTextDocument *dokument = box->document();
+    // Asking for the size lays the whole document out at the box's wrap width.
+    dokument->documentLayout()->documentSize();
+    QStringList radky;
+    for (QTextBlock blok = dokument->begin(); blok.isValid(); blok = blok.next()) {
+        const QString text = blok.text();
+        const QTextLayout *rozvrzeni = blok.layout();
+        if (!rozvrzeni || rozvrzeni->lineCount() == 0) {
+            radky.append(text);
+            continue;
+        }
+        for (int i = 0; i < rozvrzeni->lineCount(); ++i) {
+            const QTextLine radek = rozvrzeni->lineAt(i);
+            radky.append(text.mid(radek.textStart(), radek.textLength()));
+        }
+    }
+    return radky;
+}
+
+QScrollArea *posuvnyPanel(QWidget *rodic, QAnyStringView jmeno)
+{
+    auto *panel = new QScrollArea(rodic);
+    panel->setObjectName(jmeno);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    panel->setWidgetResizable(false);
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return panel;
 }
 
 void poradiFokusu(std::initializer_list<QWidget *> ovladace)

@@ -6,6 +6,7 @@
 
 #include <QAnyStringView>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -18,6 +19,8 @@ class QPixmap;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QTextEdit;
 class QWidget;
 
 // A plain-text label in Tahoma 8 pt, bold when asked, wrapping at word boundaries.
@@ -43,6 +46,18 @@ QFrame *cara(QWidget *rodic, QAnyStringView jmeno);
 
 // A picture box showing pixmapa unscaled from its top-left corner.
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa);
+
+// A read-only text box sirka pixels wide with a thin plain frame, in Tahoma of the given point size. Its
+// text wraps at word boundaries (inside a word only when the word alone is wider) at that width, whatever
+// height the box gets, so the lines it shows can be counted before it is placed.
+QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirka, const QString &text = {});
+
+// The lines a text box shows: every wrapped piece of every paragraph, in order. A box holding no text
+// shows one empty line.
+QStringList zobrazeneRadky(const QTextEdit *box);
+
+// A scroll box with a plain single-line border that scrolls only vertically; what is wider is cut off.
+QScrollArea *posuvnyPanel(QWidget *rodic, QAnyStringView jmeno);
 
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);
