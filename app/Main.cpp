@@ -1,13 +1,14 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
-#include "resources/Pisma.h"
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Ukladani.h"
+#include "descriptions/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -223,38 +224,52 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
                                            bool povolitTisk)
 {
     const auto k = static_cast<std::size_t>(druh);
-    QMdiSubWindow *okno = m_otevrene[k];
-    if (!okno) {
-        QWidget *obsah = tvurce ? tvurce() : nullptr;
-        if (!obsah)
-            return nullptr;
-        okno = m_plocha->addSubWindow(obsah);
-        okno->setAttribute(Qt::WA_DeleteOnClose);
-        m_otevrene[k] = okno;
-        // Held as a plain QObject: the frame may be half-destroyed when its content goes.
-        QPointer<QObject> hlidany(okno);
-        connect(okno, &QObject::destroyed, this, [this, k, okno] {
-            if (m_otevrene[k] == okno)
-                m_otevrene[k] = nullptr;
-        });
-        // A window that deletes itself takes its frame along, so no empty frame stays behind.
-        connect(obsah, &QObject::destroyed, this, [this, k, okno, hlidany] {
-            if (m_otevrene[k] == okno)
-                m_otevrene[k] = nullptr;
-            if (hlidany)
-                hlidany->deleteLater();
-        });
-        if (povolitUlozit)
-            Ulozit->setEnabled(true);
-        if (povolitTisk)
-            Tisk->setEnabled(true);
+    if (QMdiSubWindow *okno = m_otevrene[k]) {
+        ukazOkno(okno);
+        return okno;
     }
+    QWidget *obsah = tvurce ? tvurce() : nullptr;
+    if (!obsah)
+        return nullptr;
+    QMdiSubWindow *okno = pridejOkno(obsah, povolitUlozit, povolitTisk);
+    m_otevrene[k] = okno;
+    connect(okno, &QObject::destroyed, this, [this, k, okno] {
+        if (m_otevrene[k] == okno)
+            m_otevrene[k] = nullptr;
+    });
+    connect(obsah, &QObject::destroyed, this, [this, k, okno] {
+        if (m_otevrene[k] == okno)
+            m_otevrene[k] = nullptr;
+    });
+    return okno;
+}
+
+QMdiSubWindow *TTalvoMain::pridejOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk)
+{
+    QMdiSubWindow *okno = m_plocha->addSubWindow(obsah);
+    okno->setAttribute(Qt::WA_DeleteOnClose);
+    // Held as a plain QObject: the frame may be half-destroyed when its content goes.
+    QPointer<QObject> hlidany(okno);
+    // A window that deletes itself takes its frame along, so no empty frame stays behind.
+    connect(obsah, &QObject::destroyed, this, [hlidany] {
+        if (hlidany)
+            hlidany->deleteLater();
+    });
+    if (povolitUlozit)
+        Ulozit->setEnabled(true);
+    if (povolitTisk)
+        Tisk->setEnabled(true);
+    ukazOkno(okno);
+    return okno;
+}
+
+void TTalvoMain::ukazOkno(QMdiSubWindow *okno)
+{
     okno->showMaximized();
     if (QWidget *obsah = okno->widget())
         obsah->show();
     m_plocha->setActiveSubWindow(okno);
     okno->raise();
-    return okno;
 }
 
 QWidget *TTalvoMain::aktivniOkno() const
@@ -359,8 +374,11 @@ void TTalvoMain::NactiSifruClick()
 void TTalvoMain::PrehledClick()
 {
     const QString slozka = slozkaOdesilatele();
-    // Opens an overview window on folder `slozka` once the overview exists.
-    Q_UNUSED(slozka);
+    auto *prehled = new TTalvoPrehled;
+    pridejOkno(prehled, false, true);
+    prehled->ZobrazPopis(slozka);
+    // Also when the layout stopped on a missing file: the window stays and says which description it is.
+    prehled->setWindowTitle(QStringLiteral("Přehled šifer - ") + slozka);
 }
 
 void TTalvoMain::Info1Click()

@@ -47,6 +47,9 @@ public:
     // enables Ulozit/Tisk as asked (never disables). Returns the sub-window.
     QMdiSubWindow *otevriJedinecne(Jedinecne druh, const std::function<QWidget *()> &tvurce, bool povolitUlozit,
                                    bool povolitTisk);
+    // Adds an ordinary child window (any number may exist) as a maximised sub-window that goes when it
+    // closes, brings it to the front and enables Ulozit/Tisk as asked (never disables).
+    QMdiSubWindow *pridejOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk);
     QWidget *aktivniOkno() const; // the widget of the active sub-window, or nullptr
 
     // The cleaning pair that turns a description title into its folder name.
@@ -96,6 +99,7 @@ private:
     QAction *pridejPolozku(QMenu *menu, const QString &jmeno, const QString &titulek);
     QAction *oddelovac(const QString &jmeno);
     QString slozkaOdesilatele() const;
+    void ukazOkno(QMdiSubWindow *okno);
 
     QMdiArea *m_plocha = nullptr;
     TUkladaniZprav *m_ukladani = nullptr;
