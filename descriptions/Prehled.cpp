@@ -103,12 +103,17 @@ bool TTalvoPrehled::existuje(SouborPopisu s) const
     return QFileInfo(cesta(s)).isFile();
 }
 
+void TTalvoPrehled::ohlasChybiSoubory()
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), zpravaChybiSoubory(m_slozka), QMessageBox::Ok, this);
+    box.exec();
+}
+
 std::optional<QString> TTalvoPrehled::prectiText(SouborPopisu s)
 {
     if (const auto precteny = PrectiText(cesta(s)))
         return textKZobrazeni(precteny->text);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), zpravaChybiSoubory(m_slozka), QMessageBox::Ok, this);
-    box.exec();
+    ohlasChybiSoubory();
     return std::nullopt;
 }
 
@@ -116,9 +121,7 @@ std::optional<QImage> TTalvoPrehled::prectiObrazek(SouborPopisu s)
 {
     QFile soubor(cesta(s));
     if (!soubor.open(QIODevice::ReadOnly)) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), zpravaChybiSoubory(m_slozka), QMessageBox::Ok,
-                        this);
-        box.exec();
+        ohlasChybiSoubory();
         return std::nullopt;
     }
     QImageReader ctecka(&soubor);

@@ -43,10 +43,13 @@ private:
     int pridejText(int k, qreal body, const QString &text, int nahore);
     // Makes picture k at top nahore showing at most the left 700 pixels; returns its bottom.
     int pridejObrazek(int k, const QImage &obraz, int nahore);
+    // A file's text as a box shows it, or nullopt after telling the user that the files are missing.
     std::optional<QString> prectiText(SouborPopisu s);
+    // A picture, or nullopt after telling the user that it is missing or cannot be decoded.
     std::optional<QImage> prectiObrazek(SouborPopisu s);
     QString cesta(SouborPopisu s) const;
     bool existuje(SouborPopisu s) const;
+    void ohlasChybiSoubory();
 
     QScrollArea *pozadi = nullptr;
     QWidget *m_plocha = nullptr;
