@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
+#include "descriptions/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "descriptions/Vlastnisifra.h"
@@ -386,8 +387,11 @@ void TTalvoMain::NactiSifruClick()
 void TTalvoMain::PrehledClick()
 {
     const QString slozka = slozkaOdesilatele();
-    // Opens an overview window on folder `slozka` once the overview exists.
-    Q_UNUSED(slozka);
+    auto *prehled = new TTalvoPrehled;
+    otevriOkno(prehled, false, true);
+    prehled->ZobrazPopis(slozka);
+    // Also when the layout stopped on a missing file: the window stays and says which description it is.
+    prehled->setWindowTitle(QStringLiteral("Přehled šifer - ") + slozka);
 }
 
 void TTalvoMain::Info1Click()

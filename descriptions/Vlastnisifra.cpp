@@ -33,13 +33,6 @@ int poradi(SouborPopisu s)
     return static_cast<int>(s);
 }
 
-void zprava(QWidget *rodic, const QString &text, QMessageBox::Icon ikona = QMessageBox::NoIcon,
-            const QString &titulek = QStringLiteral("Talvo"))
-{
-    QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
-    box.exec();
-}
-
 // The text of a box with its lines joined by konec. Unlike toPlainText() this keeps
 // no-break spaces, which Czech texts put after one-letter words.
 QString textBoxu(const QPlainTextEdit *box, QStringView konec = Crlf)
@@ -363,7 +356,7 @@ void TTalvoVlastni::NactiPopis(const QString &f)
     if (!nactiText(f, SouborPopisu::Nadpis, NazevTalvo) || !nactiText(f, SouborPopisu::Popis, PopisTalvo)) {
         // Only an empty folder goes: whatever is in it stays.
         QDir(m_uloziste).rmdir(f);
-        zprava(this, QStringLiteral("Soubory talvo \"%1\" NEEXISTUJÍ! Vytvořte šifru znova.").arg(f));
+        hlaseni(this, QStringLiteral("Soubory talvo \"%1\" NEEXISTUJÍ! Vytvořte šifru znova.").arg(f));
         return;
     }
     // Without an example text the example is the picture, as the overview shows it.
@@ -404,7 +397,7 @@ bool TTalvoVlastni::UlozPopis()
     const QString f = nazevSouboru(textBoxu(NazevTalvo));
     // An empty name would put the files into the store folder itself, where no listing finds them.
     if (f.isEmpty()) {
-        zprava(this, QStringLiteral("Zadejte název šifry. Šifra nebyla uložena."));
+        hlaseni(this, QStringLiteral("Zadejte název šifry. Šifra nebyla uložena."));
         return false;
     }
     // Made only inside an existing store: a missing store makes the first write fail below.
@@ -421,11 +414,11 @@ bool TTalvoVlastni::UlozPopis()
         return true;
     }
     if (!QFileInfo(m_uloziste).isDir() && vytvorUloziste(m_uloziste, &chyba)) {
-        zprava(this, QStringLiteral("Chybějící složka \"%1\" byla vytvorena. Ulozte sifru ZNOVA!")
-                         .arg(QFileInfo(m_uloziste).fileName()));
+        hlaseni(this, QStringLiteral("Chybějící složka \"%1\" byla vytvorena. Ulozte sifru ZNOVA!")
+                          .arg(QFileInfo(m_uloziste).fileName()));
         return false;
     }
-    zprava(this, chyba, QMessageBox::Critical);
+    hlaseni(this, chyba, QMessageBox::Critical);
     return false;
 }
 
@@ -453,10 +446,10 @@ void TTalvoVlastni::UlozitSifruClick()
     zkopirujObrazky(f, &chyby);
     if (!chyby.isEmpty()) {
         chyby.prepend(QStringLiteral("Texty šifry jsou uloženy, obrázky však ne:"));
-        zprava(this, chyby.join(u'\n'), QMessageBox::Critical);
+        hlaseni(this, chyby.join(u'\n'), QMessageBox::Critical);
         return;
     }
-    zprava(this, QStringLiteral("Šifra uložena"), QMessageBox::Information, QStringLiteral("Info"));
+    hlaseni(this, QStringLiteral("Šifra uložena"), QMessageBox::Information, QStringLiteral("Info"));
 }
 
 void TTalvoVlastni::NaplnTisk()

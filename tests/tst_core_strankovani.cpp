@@ -3,7 +3,9 @@
 #include <QTest>
 
 using Listy = QList<ListTisku>;
+using Bloky = QList<UmisteniBloku>;
 Q_DECLARE_METATYPE(Listy)
+Q_DECLARE_METATYPE(Bloky)
 
 class TestStrankovani : public QObject
 {
@@ -12,6 +14,8 @@ private slots:
     void poradi_data();
     void poradi();
     void rozsahyPokryjiVsechnyRadky();
+    void bloky_data();
+    void bloky();
 };
 
 void TestStrankovani::poradi_data()
@@ -80,6 +84,31 @@ void TestStrankovani::rozsahyPokryjiVsechnyRadky()
             }
         }
     }
+}
+
+void TestStrankovani::bloky_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QList<int>>("vysky");
+    QTest::addColumn<Bloky>("ocekavane");
+    QTest::newRow("both fit, the second below the first, never inside it")
+        << 1000 << QList<int>{1200, 660} << Bloky{{false, 1000}, {false, 2200}};
+    QTest::newRow("block that exactly fits stays") << 6000 << QList<int>{4000} << Bloky{{false, 6000}};
+    QTest::newRow("first block does not fit below the lines")
+        << 9500 << QList<int>{1200, 660} << Bloky{{true, 0}, {false, 1200}};
+    QTest::newRow("second block goes to a new sheet")
+        << 5000 << QList<int>{4000, 1500} << Bloky{{false, 5000}, {true, 0}};
+    QTest::newRow("taller than a sheet at the top stays") << 0 << QList<int>{15000} << Bloky{{false, 0}};
+    QTest::newRow("no blocks") << 500 << QList<int>{} << Bloky{};
+}
+
+// Sheets 10000 units high.
+void TestStrankovani::bloky()
+{
+    QFETCH(int, y);
+    QFETCH(QList<int>, vysky);
+    QFETCH(Bloky, ocekavane);
+    QCOMPARE(UmistiBloky(y, vysky, 10000), ocekavane);
 }
 
 QTEST_GUILESS_MAIN(TestStrankovani)

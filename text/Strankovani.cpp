@@ -30,3 +30,17 @@ QList<ListTisku> PoradiListu(int pocetRadku, int radkuNaStranu, int kopie, bool 
     }
     return listy;
 }
+
+QList<UmisteniBloku> UmistiBloky(int y, const QList<int> &vysky, int vyskaListu)
+{
+    QList<UmisteniBloku> umisteni;
+    umisteni.reserve(vysky.size());
+    for (const int vyska : vysky) {
+        const bool novyList = y > 0 && y + vyska > vyskaListu;
+        if (novyList)
+            y = 0;
+        umisteni.append({novyList, y});
+        y += vyska;
+    }
+    return umisteni;
+}

@@ -2,6 +2,7 @@
 
 #include "resources/Pisma.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QChildEvent>
 #include <QFontMetrics>
@@ -18,6 +19,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -196,9 +202,9 @@ QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa)
     return label;
 }
 
-void hlaseni(QWidget *rodic, const QString &text)
+void hlaseni(QWidget *rodic, const QString &text, QMessageBox::Icon ikona, const QString &titulek)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Talvo"), text, QMessageBox::Ok, rodic);
+    QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
     box.setObjectName(QStringLiteral("hlaseni"));
     box.exec();
 }
@@ -216,6 +222,52 @@ QScrollArea *svitek(QWidget *rodic, QAnyStringView jmeno)
     box->setWidget(plocha);
     nastavBiloPozadi(box->viewport());
     return box;
+}
+
+QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirka, const QString &text)
+{
+    auto *box = new QTextEdit(rodic);
+    box->setObjectName(jmeno);
+    box->setReadOnly(true);
+    box->setFont(pismoTahoma(body));
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The wrap width is fixed, so the lines do not depend on whether the box has been resized yet.
+    box->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    box->setLineWrapColumnOrWidth(sirka - 2 * box->frameWidth());
+    box->resize(sirka, box->height());
+    // A thin margin above and below, so that a line fits a box only a little taller than the font.
+    box->document()->setDocumentMargin(1);
+    box->setPlainText(text);
+    QTextFrameFormat okraje = box->document()->rootFrame()->frameFormat();
+    okraje.setLeftMargin(4);
+    okraje.setRightMargin(4);
+    box->document()->rootFrame()->setFrameFormat(okraje);
+    return box;
+}
+
+QStringList zobrazeneRadky(const QTextEdit *box)
+{
+    QTextDocument *dokument = box->document();
+    // Asking for the size lays the whole document out at the box's wrap width.
+    dokument->documentLayout()->documentSize();
+    QStringList radky;
+    for (QTextBlock blok = dokument->begin(); blok.isValid(); blok = blok.next()) {
+        const QString text = blok.text();
+        const QTextLayout *rozvrzeni = blok.layout();
+        if (!rozvrzeni || rozvrzeni->lineCount() == 0) {
+            radky.append(text);
+            continue;
+        }
+        for (int i = 0; i < rozvrzeni->lineCount(); ++i) {
+            const QTextLine radek = rozvrzeni->lineAt(i);
+            radky.append(text.mid(radek.textStart(), radek.textLength()));
+        }
+    }
+    return radky;
 }
 
 void poradiFokusu(std::initializer_list<QWidget *> ovladace)

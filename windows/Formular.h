@@ -5,7 +5,9 @@
 // own business. A window's constructor then reads like its control table.
 
 #include <QAnyStringView>
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -19,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QTextEdit;
 class QWidget;
 
 // A plain-text label in Tahoma 8 pt, bold when asked, wrapping at word boundaries.
@@ -56,11 +59,21 @@ QFrame *pruh(QWidget *rodic, QAnyStringView jmeno);
 // A picture box showing pixmapa unscaled from its top-left corner.
 QLabel *obrazek(QWidget *rodic, QAnyStringView jmeno, const QPixmap &pixmapa);
 
-// A modal message box with one text and an OK button, as a window shows a refused input.
-void hlaseni(QWidget *rodic, const QString &text);
+// A modal message box with one text and an OK button, as a window shows a refused input; titled
+// "Talvo" without an icon unless asked otherwise.
+void hlaseni(QWidget *rodic, const QString &text, QMessageBox::Icon ikona = QMessageBox::NoIcon,
+             const QString &titulek = QStringLiteral("Talvo"));
 // A scroll box with a white content area that the window fills with controls at fixed positions
 // and sizes itself (widget()); no horizontal scroll bar, a vertical one when the content is taller.
 QScrollArea *svitek(QWidget *rodic, QAnyStringView jmeno);
+// A read-only text box sirka pixels wide with a thin plain frame, in Tahoma of the given point size. Its
+// text wraps at word boundaries (inside a word only when the word alone is wider) at that width, whatever
+// height the box gets, so the lines it shows can be counted before it is placed.
+QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirka, const QString &text = {});
+
+// The lines a text box shows: every wrapped piece of every paragraph, in order. A box holding no text
+// shows one empty line.
+QStringList zobrazeneRadky(const QTextEdit *box);
 
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);

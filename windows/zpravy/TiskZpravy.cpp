@@ -2,6 +2,7 @@
 
 #include "resources/Pisma.h"
 #include "text/Strankovani.h"
+#include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
 
 #include <QFontMetrics>
@@ -76,43 +77,64 @@ QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pis
 
 bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba)
 {
+    VolbyTisku volby;
+    volby.pismo = pismoTisku(tiskarna, sirkaRadku);
+    return TiskniListy(tiskarna, radky, volby, chyba);
+}
+
+QFont pismoRadku(const VolbyTisku &volby)
+{
+    QFont pismo = volby.pismo;
+    if (!volby.rodinaRadku.isEmpty())
+        pismo.setFamilies({volby.rodinaRadku});
+    return pismo;
+}
+
+int radkuNaStranu(QPrinter &tiskarna, const VolbyTisku &volby)
+{
+    return std::min(radkuNaStranu(tiskarna, volby.pismo), radkuNaStranu(tiskarna, pismoRadku(volby)));
+}
+
+bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba)
+{
     const int kopie = tiskarna.copyCount();
     const bool kompletovat = tiskarna.collateCopies();
     // The copies are painted here, so the printing system must not multiply them again.
     tiskarna.setCopyCount(1);
-    tiskarna.setDocName(QStringLiteral("talvo"));
+    tiskarna.setDocName(volby.nazevUlohy);
 
     const auto obnovKopie = [&] {
         tiskarna.setCopyCount(kopie);
         tiskarna.setCollateCopies(kompletovat);
     };
-
     QPainter malir;
-    if (!malir.begin(&tiskarna)) {
+    const auto selhani = [&] {
+        if (malir.isActive())
+            malir.end();
         obnovKopie();
         if (chyba)
             *chyba = chybaTiskarny(tiskarna);
         return false;
-    }
-    malir.setFont(pismoTisku(tiskarna, sirkaRadku));
+    };
+
+    if (!malir.begin(&tiskarna))
+        return selhani();
+    const int naStranu = radkuNaStranu(tiskarna, volby);
+    malir.setFont(pismoRadku(volby));
     const QFontMetrics metriky = malir.fontMetrics();
     const int vyskaRadku = std::max(metriky.height(), 1);
-    const int naStranu = radkuNaStranu(tiskarna, malir.font());
 
     const QList<ListTisku> listy = PoradiListu(radky.size(), naStranu, kopie, kompletovat);
     bool prvni = true;
     for (const ListTisku &list : listy) {
-        if (!prvni && !tiskarna.newPage()) {
-            malir.end();
-            obnovKopie();
-            if (chyba)
-                *chyba = chybaTiskarny(tiskarna);
-            return false;
-        }
+        if (!prvni && !tiskarna.newPage())
+            return selhani();
         prvni = false;
         // The line's top is at r × line height, so the first line sits fully on the sheet.
         for (int i = list.od; i < list.po; ++i)
-            malir.drawText(QPoint(LevyOkrajTisku, (i - list.od) * vyskaRadku + metriky.ascent()), radky.at(i));
+            malir.drawText(QPoint(volby.levyOkraj, (i - list.od) * vyskaRadku + metriky.ascent()), radky.at(i));
+        if (volby.poRadcichListu && !volby.poRadcichListu(malir, list, (list.po - list.od) * vyskaRadku))
+            return selhani();
     }
     const bool hotovo = malir.end();
     obnovKopie();
@@ -139,6 +161,8 @@ TTiskZprav::~TTiskZprav()
 
 bool TTiskZprav::TiskClick(QWidget *okno)
 {
+    if (auto *prehled = dynamic_cast<IPrehledTisku *>(okno))
+        return tiskniPrehled(*prehled);
     IZprava *zprava = zpravaOkna(okno);
     if (!zprava || !lzeTisknout(zprava->druhZpravy()))
         return false;
@@ -162,10 +186,23 @@ bool TTiskZprav::vyberTisk()
 
 bool TTiskZprav::tiskniRadky(const QStringList &radky, int sirkaRadku)
 {
+    return vyberATiskni(
+        [&](QPrinter &tiskarna, QString *chyba) { return TiskniZpravu(tiskarna, radky, sirkaRadku, chyba); });
+}
+
+bool TTiskZprav::tiskniPrehled(IPrehledTisku &prehled)
+{
+    // The report is built before the dialog opens, as for every other window.
+    const PrehledKTisku obsah = prehled.pripravTisk();
+    return vyberATiskni([&](QPrinter &tiskarna, QString *chyba) { return TiskniPrehled(tiskarna, obsah, chyba); });
+}
+
+bool TTiskZprav::vyberATiskni(const std::function<bool(QPrinter &, QString *)> &tisk)
+{
     if (!vyberTisk())
         return false;
     QString chyba;
-    if (!TiskniZpravu(*m_tiskarna, radky, sirkaRadku, &chyba)) {
+    if (!tisk(*m_tiskarna, &chyba)) {
         QMessageBox::critical(m_rodic, QStringLiteral("Talvo"), chyba);
         return false;
     }

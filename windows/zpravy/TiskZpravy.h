@@ -12,8 +12,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/Strankovani.h"
+
+#include <functional>
+
 class IZprava;
+class IPrehledTisku;
 class QPageSetupDialog;
+class QPainter;
 class QPrintDialog;
 class QPrinter;
 class QWidget;
@@ -38,6 +44,32 @@ QFont pismoTisku(const QPrinter &tiskarna, int sirkaRadku);
 // Lines per page: the printable height divided by the height of "W" in pismo on tiskarna; at least 1.
 int radkuNaStranu(QPrinter &tiskarna, const QFont &pismo);
 
+// How display lines are printed. TiskniZpravu uses the defaults; the overview print its own margin,
+// job title, line font and pictures after the lines.
+struct VolbyTisku
+{
+    // The printer canvas's font: the lines per page are measured with it.
+    QFont pismo;
+    // When not empty, the lines are drawn in this family at the size of pismo.
+    QString rodinaRadku;
+    int levyOkraj = LevyOkrajTisku;
+    QString nazevUlohy = QStringLiteral("talvo");
+    // Runs after the lines of every sheet with the bottom of its last line; it may draw more and start
+    // new sheets. Returns false when the printer failed.
+    std::function<bool(QPainter &, const ListTisku &, int)> poRadcichListu;
+};
+
+// The font the lines are drawn in.
+QFont pismoRadku(const VolbyTisku &volby);
+
+// Lines per page for volby: as the canvas font gives, but never more than fit in the font the lines are
+// drawn in, so no line runs off the bottom of a sheet.
+int radkuNaStranu(QPrinter &tiskarna, const VolbyTisku &volby);
+
+// Prints display lines on tiskarna with its copies and collation, one sheet after another as
+// PoradiListu orders them, as volby say. False with a reason when the printer cannot be opened or fails.
+bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba = nullptr);
+
 // Prints display lines on tiskarna with its copies and collation, job title "talvo", lines per page
 // from the height of "W". sirkaRadku is the box width the lines were broken at; the printed font is
 // Tahoma 8 pt, made smaller only when such a line would not fit on the paper. False with a reason
@@ -56,18 +88,23 @@ public:
     QPrintDialog *PrintDialog1() const { return m_printDialog; }
     QPageSetupDialog *PrinterSetupDialog1();
 
-    // Prints the report of okno when it is a printable window; anything else does nothing.
-    // True when something was printed.
+    // Prints the report of okno when it is a printable window, or the overview with its pictures when
+    // it is an overview window; anything else does nothing. True when something was printed.
     bool TiskClick(QWidget *okno);
     // Sizes, fills and prints one report.
     bool tiskniZpravu(IZprava &zprava);
     // Shows PrintDialog1 and prints the display lines; a failure is shown in a box.
     bool tiskniRadky(const QStringList &radky, int sirkaRadku);
+    // Builds the overview's report, shows PrintDialog1 and prints it with its pictures.
+    bool tiskniPrehled(IPrehledTisku &prehled);
     // Shows PrintDialog1; true when the user chose to print.
     bool vyberTisk();
     void NastaveniTiskuClick();
 
 private:
+    // Shows PrintDialog1, then runs tisk on the printer; a failure is shown in a box.
+    bool vyberATiskni(const std::function<bool(QPrinter &, QString *)> &tisk);
+
     QWidget *m_rodic;
     QPrinter *m_tiskarna;
     QPrintDialog *m_printDialog;
