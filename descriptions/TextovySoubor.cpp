@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -43,9 +44,34 @@ std::optional<QByteArray> Zakoduj1250(const QString &text)
     return bajty;
 }
 
+// The bytes without a UTF-8 sequence that starts near their end and is not complete there.
+QByteArrayView bezUtnutehoZnaku(QByteArrayView bajty)
+{
+    for (qsizetype i = bajty.size() - 1; i >= 0 && i >= bajty.size() - 4; --i) {
+        const auto b = static_cast<unsigned char>(bajty[i]);
+        if (b < 0x80)
+            break;
+        if (b < 0xC0)
+            continue;
+        const qsizetype delka = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+        return bajty.size() - i < delka ? bajty.first(i) : bajty;
+    }
+    return bajty;
+}
+
+QString velikostCesky(qint64 bajtu)
+{
+    const QLocale cesky(QLocale::Czech, QLocale::CzechRepublic);
+    if (bajtu >= 1024 * 1024)
+        return cesky.toString(double(bajtu) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
+    if (bajtu >= 1024)
+        return cesky.toString((bajtu + 1023) / 1024) + QStringLiteral(" kB");
+    return cesky.toString(bajtu) + QStringLiteral(" B");
+}
+
 } // namespace
 
-PrectenyText DekodujText(const QByteArray &bajty)
+PrectenyText DekodujText(const QByteArray &bajty, bool utnuto)
 {
     const QByteArrayView vse(bajty);
     if (vse.startsWith(ZnackaUtf8))
@@ -57,10 +83,11 @@ PrectenyText DekodujText(const QByteArray &bajty)
     // Pure ASCII reads the same in both 8-bit readings; it counts as the code page.
     if (JenAscii(bajty))
         return {QString::fromLatin1(bajty), Kodovani::Windows1250};
-    // Stateless, so a sequence cut off at the end of the file counts as invalid too.
+    // Stateless, so a sequence cut off at the end of the file counts as invalid too; where the
+    // caller cut the file, the character it cut in two is left out instead.
     QStringDecoder utf8(QStringConverter::Utf8,
                         QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bajty);
+    QString text = utf8.decode(utnuto ? bezUtnutehoZnaku(vse) : vse);
     if (!utf8.hasError())
         return {text, Kodovani::Utf8};
     QStringDecoder cp1250(JmenoWindows1250);
@@ -96,6 +123,9 @@ QByteArray ZakodujText(const QString &text, std::optional<Kodovani> puvodni, Kod
     case Kodovani::Utf16BeBom:
         break;
     }
+    // Half of a surrogate pair has no UTF-8 form; only UTF-16 keeps such a text as it is.
+    if (cil == Kodovani::Utf8Bom && !text.isValidUtf16())
+        cil = Kodovani::Utf16LeBom;
     switch (cil) {
     case Kodovani::Utf8Bom:
         bajty = ZakodujUtf(text, QStringConverter::Utf8, ZnackaUtf8);
@@ -115,21 +145,31 @@ QByteArray ZakodujText(const QString &text, std::optional<Kodovani> puvodni, Kod
     return bajty;
 }
 
-std::optional<PrectenyText> PrectiText(const QString &cesta, QString *chyba)
+std::optional<PrectenyText> PrectiText(const QString &cesta, QString *chyba, qint64 nejvice)
 {
     QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly)) {
+    const auto selhani = [&] {
         if (chyba)
             *chyba = QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, soubor.errorString());
         return std::nullopt;
-    }
-    const QByteArray bajty = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError) {
-        if (chyba)
-            *chyba = QStringLiteral("Soubor %1 nelze přečíst: %2").arg(cesta, soubor.errorString());
-        return std::nullopt;
-    }
-    return DekodujText(bajty);
+    };
+    if (!soubor.open(QIODevice::ReadOnly))
+        return selhani();
+    const qint64 velikost = soubor.size();
+    const bool zkratit = nejvice >= 0 && velikost > nejvice;
+    const QByteArray bajty = zkratit ? soubor.read(nejvice) : soubor.readAll();
+    if (soubor.error() != QFileDevice::NoError)
+        return selhani();
+    PrectenyText text = DekodujText(bajty, zkratit);
+    text.zkraceno = zkratit;
+    text.velikost = std::max(velikost, qint64(bajty.size()));
+    return text;
+}
+
+QString PoznamkaOZkraceni(const PrectenyText &text)
+{
+    return QStringLiteral("[Text je zkrácen: soubor má %1, zobrazen je jen jeho začátek.]")
+        .arg(velikostCesky(text.velikost));
 }
 
 bool ZapisBajty(QIODevice &zarizeni, const QByteArray &bajty, QString *chyba)
@@ -163,6 +203,13 @@ bool ZapisSouborPres(const QString &cesta, const std::function<bool(QIODevice &,
         return selhani(soubor.errorString());
     QString duvod;
     if (!zapisovac(soubor, &duvod)) {
+        soubor.cancelWriting();
+        return selhani(duvod);
+    }
+    // What is still in the write buffer goes out here: QSaveFile's commit would not notice that the
+    // device took only part of it (a full disk), and would put the cut file in place of the old one.
+    if (!soubor.flush() || soubor.error() != QFileDevice::NoError) {
+        duvod = soubor.errorString();
         soubor.cancelWriting();
         return selhani(duvod);
     }
