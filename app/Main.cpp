@@ -177,10 +177,11 @@ void TTalvoMain::vytvorMenu()
 QString TTalvoMain::titulekPopisu(const QString &slozka)
 {
     const QString uloziste = SlozkaUloziste.toString();
-    const auto nadpis = PrectiText(souborPopisu(uloziste, slozka, SouborPopisu::Nadpis));
+    // Only the beginning of a title file is read: a damaged store must not slow the start or fill the menu.
+    const auto nadpis = PrectiText(souborPopisu(uloziste, slozka, SouborPopisu::Nadpis), nullptr, MaxBajtuNadpisu);
     if (!nadpis)
         return slozka;
-    const QString titulek = VycistiText(nadpis->text, ZnakyNadpis, u"");
+    const QString titulek = TitulekMenu(nadpis->text, nadpis->zkraceno);
     // A title of nothing but blanks would leave an empty, unclickable menu entry.
     return titulek.isEmpty() ? slozka : titulek;
 }

@@ -51,6 +51,60 @@ QString nazevSouboru(QStringView nadpis)
     return VycistiText(nadpis, ZnakyVlastni, NahradaVelka);
 }
 
+qint64 limitCteni(SouborPopisu s)
+{
+    return s == SouborPopisu::Nadpis ? MaxBajtuNadpisu : MaxBajtuTextu;
+}
+
+bool JeSlozkaUloziste(QStringView f)
+{
+    return !f.isEmpty() && f != u"." && f != u".." && !f.contains(u'/') && !f.contains(u'\\') && !f.contains(QChar(0));
+}
+
+bool JeNazevSlozky(QStringView f, QString *chyba)
+{
+    QString zprava;
+    const qsizetype bajtu = f.toUtf8().size() + priponaSouboru(SouborPopisu::NadpisObrazku).size();
+    if (f.isEmpty())
+        zprava = QStringLiteral("Zadejte název šifry. Šifra nebyla uložena.");
+    else if (!JeSlozkaUloziste(f))
+        zprava =
+            QStringLiteral("Název šifry nelze použít jako název složky. Zadejte jiný název. Šifra nebyla uložena.");
+    else if (bajtu > MaxBajtuJmenaSouboru)
+        zprava = QStringLiteral("Název šifry je příliš dlouhý: jména jejích souborů by měla %1 bajtů, systém souborů "
+                                "dovolí nejvýše %2. Zkraťte název. Šifra nebyla uložena.")
+                     .arg(bajtu)
+                     .arg(MaxBajtuJmenaSouboru);
+    if (zprava.isEmpty())
+        return true;
+    if (chyba)
+        *chyba = zprava;
+    return false;
+}
+
+QString TitulekMenu(QStringView nadpis, bool zkraceno)
+{
+    // What ZnakyNadpis removes, and the other control characters: a tab would start the shortcut
+    // column of a menu entry, the rest would show as boxes.
+    const auto ukazeSe = [](QChar c) {
+        return !ZnakyNadpis.contains(c) && c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
+               c != QChar::ParagraphSeparator;
+    };
+    QString titulek;
+    qsizetype i = 0;
+    for (; i < nadpis.size(); ++i) {
+        // A character outside the basic plane is never cut in two.
+        if (titulek.size() >= MaxZnakuTitulku && !(titulek.back().isHighSurrogate() && nadpis[i].isLowSurrogate()))
+            break;
+        if (ukazeSe(nadpis[i]))
+            titulek += nadpis[i];
+    }
+    const bool zbyva = zkraceno || std::any_of(nadpis.begin() + i, nadpis.end(), ukazeSe);
+    if (!titulek.isEmpty() && zbyva)
+        titulek += u'…';
+    return titulek;
+}
+
 QStringList SeznamSifer(const QString &uloziste)
 {
     if (uloziste.isEmpty())
