@@ -2,10 +2,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SEKUND ?= 100
 JOBS       ?= $(shell nproc)
 RUNDIR     ?= $(BUILD)/run
 
-.PHONY: all deps build test test-plain test-asan run bench clean
+.PHONY: all deps build test test-plain test-asan run bench fuzz clean
 
 all: build
 
@@ -34,8 +37,16 @@ run: build
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTALVO_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench talvo_mereni_startu
 	$(BENCH_BUILD)/bench/talvo_bench
+	$(BENCH_BUILD)/bench/talvo_mereni_startu
+
+# The libFuzzer targets of fuzz/, built with clang, each run for FUZZ_SEKUND seconds (scripts/fuzz).
+# `make test` runs them once over their saved inputs in both of its builds.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALVO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_vse
+	bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SEKUND)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

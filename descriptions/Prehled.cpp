@@ -1,5 +1,7 @@
 #include "descriptions/Prehled.h"
 
+#include "descriptions/Bitmapa.h"
+
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/Pisma.h"
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -109,27 +110,26 @@ void TTalvoPrehled::ohlasChybiSoubory()
 
 std::optional<QString> TTalvoPrehled::prectiText(SouborPopisu s)
 {
-    if (const auto precteny = PrectiText(cesta(s)))
-        return textKZobrazeni(precteny->text);
+    // A page shows only so much: a larger file is read that far and the page says it is cut.
+    if (const auto precteny = PrectiText(cesta(s), nullptr, limitCteni(s))) {
+        if (!precteny->zkraceno)
+            return textKZobrazeni(precteny->text);
+        return textKZobrazeni(precteny->text) + u'\n' + PoznamkaOZkraceni(*precteny);
+    }
     ohlasChybiSoubory();
     return std::nullopt;
 }
 
 std::optional<QImage> TTalvoPrehled::prectiObrazek(SouborPopisu s)
 {
-    QFile soubor(cesta(s));
-    if (!soubor.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(cesta(s)).isFile()) {
         ohlasChybiSoubory();
         return std::nullopt;
     }
-    QImageReader ctecka(&soubor);
-    const QImage obraz = ctecka.read();
-    if (obraz.isNull()) {
-        QMessageBox::critical(this, QStringLiteral("Talvo"),
-                              QStringLiteral("Obrázek %1 nelze zobrazit: soubor není čitelný obrázek.")
-                                  .arg(QDir::toNativeSeparators(soubor.fileName())));
-        return std::nullopt;
-    }
+    QString chyba;
+    auto obraz = NactiBmp(cesta(s), &chyba);
+    if (!obraz)
+        QMessageBox::critical(this, QStringLiteral("Talvo"), chyba);
     return obraz;
 }
 
@@ -160,6 +160,11 @@ int TTalvoPrehled::pridejObrazek(int k, const QImage &obraz, int nahore)
 bool TTalvoPrehled::ZobrazPopis(const QString &f)
 {
     m_slozka = f;
+    // Only a folder of the store itself is read, never one that a name like ".." would reach.
+    if (!JeSlozkaUloziste(f)) {
+        ohlasChybiSoubory();
+        return false;
+    }
     const auto nadpis = prectiText(SouborPopisu::Nadpis);
     if (!nadpis)
         return false;

@@ -262,7 +262,8 @@ void TTalvoVlastni::FormCreate()
 void TTalvoVlastni::NazevTalvoChange()
 {
     const QString f = nazevSouboru(textBoxu(NazevTalvo));
-    nazevSouboruLab->setText(f);
+    // No folder name is longer than a file system takes; a pasted novel shows only its beginning.
+    nazevSouboruLab->setText(f.size() > MaxBajtuJmenaSouboru ? f.first(MaxBajtuJmenaSouboru) + u'…' : f);
     // Letter case counts, as it did where the store comes from.
     NazevErrLab->setVisible(m_slozky.contains(f));
     // Saving copies the pictures into the folder of the name as it is then.
@@ -280,7 +281,7 @@ void TTalvoVlastni::ukazObrazek(const Obrazek &obrazek)
         return;
     }
     obrazek.odkud->setText(QDir::toNativeSeparators(obrazek.cesta));
-    const QString kam = souborPopisu(m_uloziste, nazevSouboruLab->text(), obrazek.cil);
+    const QString kam = souborPopisu(m_uloziste, nazevSouboru(textBoxu(NazevTalvo)), obrazek.cil);
     obrazek.kam->setText(QDir::toNativeSeparators(kam));
 }
 
@@ -340,8 +341,8 @@ bool TTalvoVlastni::eventFilter(QObject *objekt, QEvent *udalost)
 
 bool TTalvoVlastni::nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box)
 {
-    const auto precteny = PrectiText(souborPopisu(m_uloziste, f, s));
-    if (!precteny)
+    const auto precteny = PrectiText(souborPopisu(m_uloziste, f, s), nullptr, limitCteni(s));
+    if (!precteny || precteny->zkraceno)
         return false;
     auto &nacteny = m_nactene[poradi(s)];
     nacteny = NactenyText{*precteny, konecRadku(precteny->text), {}};
@@ -350,12 +351,34 @@ bool TTalvoVlastni::nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *
     return true;
 }
 
+QString TTalvoVlastni::prilisVelkySoubor(const QString &f) const
+{
+    for (const SouborPopisu s :
+         {SouborPopisu::Nadpis, SouborPopisu::Popis, SouborPopisu::Priklad, SouborPopisu::NadpisObrazku}) {
+        const QFileInfo soubor(souborPopisu(m_uloziste, f, s));
+        if (soubor.isFile() && soubor.size() > limitCteni(s))
+            return QStringLiteral("Soubor %1 je příliš velký (%2 bajtů, editor otevře nejvýše %3). Šifra nebyla "
+                                  "načtena, aby uložení nepřepsalo to, co by editor neukázal.")
+                .arg(QDir::toNativeSeparators(soubor.filePath()))
+                .arg(soubor.size())
+                .arg(limitCteni(s));
+    }
+    return {};
+}
+
 void TTalvoVlastni::NactiPopis(const QString &f)
 {
     m_nactene = {};
-    if (!nactiText(f, SouborPopisu::Nadpis, NazevTalvo) || !nactiText(f, SouborPopisu::Popis, PopisTalvo)) {
-        // Only an empty folder goes: whatever is in it stays.
-        QDir(m_uloziste).rmdir(f);
+    // A text the editor could show only in part would lose the rest on the next save.
+    if (const QString velky = JeSlozkaUloziste(f) ? prilisVelkySoubor(f) : QString(); !velky.isEmpty()) {
+        hlaseni(this, velky, QMessageBox::Critical);
+        return;
+    }
+    if (!JeSlozkaUloziste(f) || !nactiText(f, SouborPopisu::Nadpis, NazevTalvo) ||
+        !nactiText(f, SouborPopisu::Popis, PopisTalvo)) {
+        // Only an empty folder of the store goes: whatever is in it stays.
+        if (JeSlozkaUloziste(f))
+            QDir(m_uloziste).rmdir(f);
         hlaseni(this, QStringLiteral("Soubory talvo \"%1\" NEEXISTUJÍ! Vytvořte šifru znova.").arg(f));
         return;
     }
@@ -395,16 +418,17 @@ bool TTalvoVlastni::zapisText(const QString &f, SouborPopisu s, QPlainTextEdit *
 bool TTalvoVlastni::UlozPopis()
 {
     const QString f = nazevSouboru(textBoxu(NazevTalvo));
-    // An empty name would put the files into the store folder itself, where no listing finds them.
-    if (f.isEmpty()) {
-        hlaseni(this, QStringLiteral("Zadejte název šifry. Šifra nebyla uložena."));
+    // An empty name would put the files into the store folder itself, where no listing finds them; a
+    // name too long for the file system would fail half-way.
+    QString chyba;
+    if (!JeNazevSlozky(f, &chyba)) {
+        hlaseni(this, chyba);
         return false;
     }
     // Made only inside an existing store: a missing store makes the first write fail below.
     QDir(m_uloziste).mkdir(f);
     // An opened description without a picture title gets none while the box stays empty.
     const bool nadpisObrazku = Obr1CB->isChecked() && !(m_bezNadpisuObrazku && NadpisObrazku->document()->isEmpty());
-    QString chyba;
     const bool zapsano = zapisText(f, SouborPopisu::Nadpis, NazevTalvo, &chyba) &&
                          zapisText(f, SouborPopisu::Popis, PopisTalvo, &chyba) &&
                          (!PSTextRB->isChecked() || zapisText(f, SouborPopisu::Priklad, PrikladZdroj, &chyba)) &&

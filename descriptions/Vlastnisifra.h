@@ -93,6 +93,8 @@ private:
     void vyberObrazek(Obrazek &obrazek);
     void ukazObrazek(const Obrazek &obrazek);
     void zkopirujObrazky(const QString &f, QStringList *chyby);
+    // A message when a text file of description f is larger than the editor reads; empty otherwise.
+    QString prilisVelkySoubor(const QString &f) const;
     // Reads file s of description f into box; false when the file cannot be read.
     bool nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box);
     // The text to write for box: what was read, when the box still shows it unchanged.
