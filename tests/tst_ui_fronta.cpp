@@ -3,6 +3,7 @@
 // A window prints through TiskovaFronta::tiskniAktivniOkno, which returns the finished job.
 #include "app/Main.h"
 #include "support/ListyPdf.h"
+#include "support/OdpovidacOken.h"
 #include "support/TiskovaFronta.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/zpravy/TiskZpravy.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -41,6 +44,8 @@ private slots:
     void tiskZpravy();
     void kopie_data();
     void kopie();
+    void nastaveniTisku_data();
+    void nastaveniTisku();
 
 private:
     // Opens the Morse window of the main window and encodes text in it.
@@ -126,6 +131,54 @@ void TestFronta::kopie()
     QCOMPARE(uloha.kopie, QStringLiteral("-"));
     // The dialog offers the same copies next time.
     QCOMPARE(tisk.tiskarna()->copyCount(), 3);
+}
+
+void TestFronta::nastaveniTisku_data()
+{
+    // Steps: "nastaveni X" chooses paper X in Nastavení tisku, "tisk" prints, "tisk X" prints with
+    // paper X chosen in the print dialog's Properties; each print gives the next paper of papiry.
+    QTest::addColumn<QStringList>("kroky");
+    QTest::addColumn<QStringList>("papiry");
+    QTest::newRow("paper of Nastaveni tisku, kept")
+        << QStringList{"nastaveni A5", "tisk", "tisk"} << QStringList{"A5", "A5"};
+    QTest::newRow("paper of the Properties wins, kept")
+        << QStringList{"nastaveni A5", "tisk A3", "tisk"} << QStringList{"A3", "A3"};
+    QTest::newRow("later Nastaveni tisku wins over earlier Properties")
+        << QStringList{"tisk A3", "nastaveni A5", "tisk"} << QStringList{"A3", "A5"};
+}
+
+// The paper chosen for the queue's printer is the paper of the next prints, although Qt's print
+// dialog starts from the printer's default paper.
+void TestFronta::nastaveniTisku()
+{
+    QFETCH(QStringList, kroky);
+    QFETCH(QStringList, papiry);
+    const QHash<QString, QPageSize> velikosti{{"A3", QPageSize(QPageSize::A3)}, {"A5", QPageSize(QPageSize::A5)}};
+    QVERIFY(morseovka(QStringLiteral("ahoj")));
+    const auto tisk = [this] { m_hlavni->findChild<QAction *>(QStringLiteral("Tisk"))->trigger(); };
+    for (const QString &krok : kroky) {
+        const QString papir = krok.section(u' ', 1);
+        if (krok.startsWith(u"nastaveni")) {
+            OdpovidacOken nastaveni([&papir](QWidget *okno) {
+                TiskovaFronta::vyberPapir(okno, papir);
+                OdpovidacOken::prijmi(okno);
+            });
+            nastaveni.ocekavej();
+            m_hlavni->findChild<QAction *>(QStringLiteral("NastaveniTisku"))->trigger();
+            QCOMPARE(nastaveni.trida(), QStringLiteral("QPageSetupDialog"));
+            QCOMPARE(m_hlavni->tisk()->tiskarna()->printerName(), m_fronta->nazev());
+            continue;
+        }
+        const TiskovaUloha uloha = m_fronta->tiskni(tisk, 1, true, papir);
+        QVERIFY2(!uloha.pdf.isEmpty(), qPrintable(m_fronta->chyba()));
+        const QString ocekavany = papiry.takeFirst();
+        QCOMPARE(uloha.papir, ocekavany);
+        const QSizeF velikost = velikosti.value(ocekavany).size(QPageSize::Point);
+        const QSizeF list = velikostListuPdf(uloha.pdf);
+        QVERIFY2(qAbs(list.width() - velikost.width()) < 2 && qAbs(list.height() - velikost.height()) < 2,
+                 qPrintable(QStringLiteral("%1 x %2 pt").arg(list.width()).arg(list.height())));
+    }
+    QVERIFY(papiry.isEmpty());
 }
 
 QTEST_MAIN(TestFronta)
