@@ -171,8 +171,8 @@ bool TTiskZprav::vyberTisk()
     if (std::any_of(potvrzene.cbegin(), potvrzene.cend(),
                     [](const QDialog *dialog) { return dialog->result() == QDialog::Accepted; }))
         m_papir = m_tiskarna->pageLayout();
-    else if (m_papir)
-        m_tiskarna->setPageLayout(*m_papir);
+    else if (m_papir.isValid())
+        m_tiskarna->setPageLayout(m_papir);
     return true;
 }
 

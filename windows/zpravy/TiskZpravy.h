@@ -14,8 +14,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class IZprava;
 class QPageSetupDialog;
 class QPrintDialog;
@@ -77,6 +75,6 @@ private:
     QPrinter *m_tiskarna;
     QPrintDialog *m_printDialog;
     QPageSetupDialog *m_setupDialog = nullptr;
-    // The paper the user chose, once chosen.
-    std::optional<QPageLayout> m_papir;
+    // The paper the user chose; invalid until one is chosen.
+    QPageLayout m_papir;
 };
