@@ -181,7 +181,23 @@ bool TTiskZprav::tiskniZpravu(IZprava &zprava)
 
 bool TTiskZprav::vyberTisk()
 {
-    return m_printDialog->exec() == QDialog::Accepted;
+    // On a printer of the printing system, Qt's print dialog gives the printer its default paper
+    // on OK unless the paper was chosen in the dialog's Properties, which would drop the paper
+    // chosen in Nastavení tisku. That paper is put back; paper chosen in the Properties wins and
+    // is kept for the next prints. Properties confirmed in an earlier print count as not
+    // confirmed, or the dialog would apply their old paper again.
+    const auto vlastnosti = [this] { return m_printDialog->findChildren<QDialog *>(Qt::FindDirectChildrenOnly); };
+    for (QDialog *dialog : vlastnosti())
+        dialog->setResult(QDialog::Rejected);
+    if (m_printDialog->exec() != QDialog::Accepted)
+        return false;
+    const auto potvrzene = vlastnosti();
+    if (std::any_of(potvrzene.cbegin(), potvrzene.cend(),
+                    [](const QDialog *dialog) { return dialog->result() == QDialog::Accepted; }))
+        m_papir = m_tiskarna->pageLayout();
+    else if (m_papir.isValid())
+        m_tiskarna->setPageLayout(m_papir);
+    return true;
 }
 
 bool TTiskZprav::tiskniRadky(const QStringList &radky, int sirkaRadku)
@@ -221,5 +237,6 @@ QPageSetupDialog *TTiskZprav::PrinterSetupDialog1()
 
 void TTiskZprav::NastaveniTiskuClick()
 {
-    PrinterSetupDialog1()->exec();
+    if (PrinterSetupDialog1()->exec() == QDialog::Accepted)
+        m_papir = m_tiskarna->pageLayout();
 }

@@ -5,10 +5,12 @@
 // 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line, a page
 // after page, copies collated or not (the sheet order comes from text/Strankovani). The
 // printer and its two dialogs live as long as this object, so the dialogs remember the
-// printer, the copies and the collation between prints.
+// printer, the copies and the collation between prints, and the paper chosen in
+// Nastavení tisku (or in the print dialog's Properties) stays until another is chosen.
 
 #include <QFont>
 #include <QObject>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -99,6 +101,7 @@ public:
     bool tiskniPrehled(IPrehledTisku &prehled);
     // Shows PrintDialog1; true when the user chose to print.
     bool vyberTisk();
+    // Shows PrinterSetupDialog1; the paper confirmed there is the paper of the next prints.
     void NastaveniTiskuClick();
 
 private:
@@ -109,4 +112,6 @@ private:
     QPrinter *m_tiskarna;
     QPrintDialog *m_printDialog;
     QPageSetupDialog *m_setupDialog = nullptr;
+    // The paper the user chose; invalid until one is chosen.
+    QPageLayout m_papir;
 };
