@@ -2,6 +2,9 @@
 // own, the job going through the printing system, the PDF that the queue's printer writes read back.
 // A window prints through TiskovaFronta::tiskniAktivniOkno, which returns the finished job.
 #include "app/Main.h"
+#include "descriptions/Prehled.h"
+#include "descriptions/TextovySoubor.h"
+#include "descriptions/Ulozistepopisu.h"
 #include "support/ListyPdf.h"
 #include "support/OdpovidacOken.h"
 #include "support/TiskovaFronta.h"
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
 #include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -42,6 +46,7 @@ private slots:
     void init();
     void cleanup();
     void tiskZpravy();
+    void tiskPrehledu();
     void kopie_data();
     void kopie();
     void nastaveniTisku_data();
@@ -100,6 +105,31 @@ void TestFronta::tiskZpravy()
     const QStringList radky = vytistene(radkyZpravy(*okno));
     QCOMPARE(radky.first(), QStringLiteral("Zdrojovy text:"));
     QCOMPARE(listyPdf(uloha.pdf), QList<QStringList>{radky});
+}
+
+// An overview reaches the queue under its own title (its line break passes as a space) and prints its
+// upper-cased title and its picture.
+void TestFronta::tiskPrehledu()
+{
+    const QString slozka = slozkaPopisu(SlozkaUloziste.toString(), QStringLiteral("Kolo"));
+    QImage obraz(120, 60, QImage::Format_RGB32);
+    obraz.fill(Qt::darkBlue);
+    QVERIFY(QDir().mkpath(slozka) && obraz.save(slozka + QStringLiteral("/Kolo-obr.bmp"), "BMP"));
+    QVERIFY(ZapisText(slozka + QStringLiteral("/Kolo-nadpis.txt"), QStringLiteral("Kolo\r\nmoje")));
+    QVERIFY(ZapisText(slozka + QStringLiteral("/Kolo-popis.txt"), QStringLiteral("Popis kola")));
+    QVERIFY(ZapisText(slozka + QStringLiteral("/Kolo-priklad.txt"), QStringLiteral("abc")));
+    m_hlavni.emplace(); // the menus list the store as it is at start
+    m_hlavni->polozkyPrehled().value(0)->trigger();
+    QVERIFY(qobject_cast<TTalvoPrehled *>(m_hlavni->aktivniOkno()));
+
+    const TiskovaUloha uloha = m_fronta->tiskniAktivniOkno(*m_hlavni);
+    QVERIFY2(!uloha.pdf.isEmpty(), qPrintable(m_fronta->chyba()));
+    QCOMPARE(uloha.titul, QStringLiteral("Kolo moje"));
+    const QList<QStringList> listy = listyPdf(uloha.pdf);
+    QCOMPARE(listy.size(), 1);
+    QVERIFY2(listy.first().contains(QStringLiteral("KOLO")) && listy.first().contains(QStringLiteral("Popis kola")),
+             qPrintable(listy.first().join(u'|')));
+    QCOMPARE(listyObrazkuPdf(uloha.pdf), QList<int>{1});
 }
 
 void TestFronta::kopie_data()

@@ -45,6 +45,20 @@ QSizeF velikostListuPdf(const QString &cesta)
     return shoda.hasMatch() ? QSizeF(shoda.captured(1).toDouble(), shoda.captured(2).toDouble()) : QSizeF();
 }
 
+QList<int> listyObrazkuPdf(const QString &cesta)
+{
+    QList<int> listy;
+    // Two heading lines, then one line per picture whose first column is its page.
+    const QStringList radky = vystup(QStringLiteral("pdfimages"), {QStringLiteral("-list"), cesta}).split(u'\n');
+    for (const QString &radek : radky.mid(2)) {
+        bool cislo = false;
+        const int strana = radek.simplified().section(u' ', 0, 0).toInt(&cislo);
+        if (cislo)
+            listy.append(strana);
+    }
+    return listy;
+}
+
 QString titulPdf(const QString &cesta)
 {
     return polozkaPdfinfo(cesta, QStringLiteral("Title"));
