@@ -1,7 +1,8 @@
 // A long text through the real Morse window, offscreen: from setting the source to an idle window
-// after "Zašifruj", "Obnovit zdrojový text", Save to a file and Print to a PDF file (through the
-// functions the commands call once their dialogs are accepted), beside the engine alone on the same
-// text. Each benchmark reports the process's peak resident memory while it ran (VmHWM, MiB).
+// after "Zašifruj" (and after "Dešifruj" of its Morse code), one keystroke into the long source,
+// "Obnovit zdrojový text", Save to a file and Print to a PDF file (through the functions the
+// commands call once their dialogs are accepted), beside the engine alone on the same text. Each
+// benchmark reports the process's peak resident memory while it ran (VmHWM, MiB).
 
 #include "bench/CeskyText.h"
 #include "ciphers/Morseovka.h"
@@ -13,10 +14,12 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -96,6 +99,7 @@ struct Okno
     std::unique_ptr<TMorseovkaForm> form = std::make_unique<TMorseovkaForm>();
     QPlainTextEdit *zdroj = form->findChild<QPlainTextEdit *>("Zdroj");
     QPushButton *zasifruj = form->findChild<QPushButton *>("ZasifrujB");
+    QPushButton *desifruj = form->findChild<QPushButton *>("DesifrujB");
     QPushButton *obnov = form->findChild<QPushButton *>("Button1");
 };
 
@@ -124,6 +128,46 @@ void Okno_Zasifruj(benchmark::State &stav)
         okno.reset();
         cekejNaKlid();
         stav.ResumeTiming();
+    }
+    zapisSpicku(stav);
+}
+
+// The source is the Morse code of the Czech text, about 3.3 times as long.
+void Okno_Desifruj(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    vynulujSpicku();
+    const QString morse = MorseSifruj(VycistiMalymi(CeskyText(stav.range(0)), ZnakyMorseBezInterpunkce, NahradaMala),
+                                      MorseBezInterpunkce);
+    for (auto _ : stav) {
+        stav.PauseTiming();
+        auto okno = std::make_unique<Okno>();
+        stav.ResumeTiming();
+        okno->zdroj->setPlainText(morse);
+        okno->desifruj->click();
+        cekejNaKlid();
+        stav.PauseTiming();
+        okno.reset();
+        cekejNaKlid();
+        stav.ResumeTiming();
+    }
+    zapisSpicku(stav);
+}
+
+// One key typed at the end of the cleaned source, until the window is idle again.
+void Okno_Uhoz(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    Okno okno;
+    okno.zasifrujText(CeskyText(stav.range(0)));
+    okno.zdroj->moveCursor(QTextCursor::End);
+    vynulujSpicku();
+    for (auto _ : stav) {
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(okno.zdroj, &stisk);
+        QCoreApplication::sendEvent(okno.zdroj, &uvolneni);
+        cekejNaKlid();
     }
     zapisSpicku(stav);
 }
@@ -182,6 +226,8 @@ void Okno_TiskDoPdf(benchmark::State &stav)
 #define TALVO_VELIKOSTI Arg(10 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond)
 BENCHMARK(Motor_VycistiAZasifruj)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Zasifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Desifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Uhoz)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Obnov)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Uloz)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_TiskDoPdf)->TALVO_VELIKOSTI;
