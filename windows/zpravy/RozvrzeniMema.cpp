@@ -99,6 +99,10 @@ protected:
             if (blok == posledni)
                 break;
         }
+        // As the base layout does; a shown memo then lays out what its scroll bar needs (a hidden one
+        // only counts lines).
+        if (pocetBloku != m_pocetBloku)
+            emit documentSizeChanged(documentSize());
         m_pocetBloku = pocetBloku;
         emit update(QRectF(0., -dokument->documentMargin(), 1000000000., 1000000000.));
     }
