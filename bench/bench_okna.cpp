@@ -181,6 +181,11 @@ void Okno_Obnov(benchmark::State &stav)
     for (auto _ : stav) {
         okno.obnov->click();
         cekejNaKlid();
+        // Cleaned again for the next round, so that every round brings back a changed text.
+        stav.PauseTiming();
+        okno.zasifruj->click();
+        cekejNaKlid();
+        stav.ResumeTiming();
     }
     zapisSpicku(stav);
 }
