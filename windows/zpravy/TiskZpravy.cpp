@@ -2,18 +2,18 @@
 
 #include "resources/Pisma.h"
 #include "text/Strankovani.h"
+#include "text/Zalamovani.h"
 #include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextLayout>
-#include <QTextOption>
 
 #include <algorithm>
 
@@ -53,26 +53,24 @@ QFont pismoZpravy()
 
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo)
 {
+    const QFontMetricsF metriky(pismo);
+    const MeritkoTextu sirkaTextu = [&metriky](QStringView kus) {
+        return kus.size() == 1 ? metriky.horizontalAdvance(kus.front()) : metriky.horizontalAdvance(kus.toString());
+    };
     QStringList vysledek;
-    QTextOption volby;
-    volby.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    const qreal sirkaRadku = std::max(sirka, 1);
-    for (const QString &radek : radky) {
-        if (radek.isEmpty()) {
-            vysledek.append(QString());
-            continue;
-        }
-        QTextLayout rozvrzeni(radek, pismo);
-        rozvrzeni.setTextOption(volby);
-        rozvrzeni.beginLayout();
-        for (QTextLine radekRozvrzeni = rozvrzeni.createLine(); radekRozvrzeni.isValid();
-             radekRozvrzeni = rozvrzeni.createLine()) {
-            radekRozvrzeni.setLineWidth(sirkaRadku);
-            vysledek.append(radek.mid(radekRozvrzeni.textStart(), radekRozvrzeni.textLength()));
-        }
-        rozvrzeni.endLayout();
-    }
+    for (const QString &radek : radky)
+        vysledek.append(ZalomRadek(radek, std::max(sirka, 1), sirkaTextu));
     return vysledek;
+}
+
+TiskovaZprava pripravTisk(IZprava &zprava)
+{
+    QPlainTextEdit *memo = zprava.memoTisk();
+    memo->clear();
+    memo->resize(velikostTiskoveZpravy(zprava.druhZpravy()));
+    const QStringList radky = radkyZpravy(zprava);
+    const int sirka = memo->width() - 2 * OkrajZpravy;
+    return {radkyZobrazeni(radky, sirka, pismoZpravy()), sirka};
 }
 
 bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba)
@@ -171,12 +169,8 @@ bool TTiskZprav::TiskClick(QWidget *okno)
 
 bool TTiskZprav::tiskniZpravu(IZprava &zprava)
 {
-    QPlainTextEdit *memo = zprava.memoTisk();
-    memo->clear();
-    memo->resize(velikostTiskoveZpravy(zprava.druhZpravy()));
-    const QStringList radky = radkyZpravy(zprava);
-    const int sirka = memo->width() - 2 * OkrajZpravy;
-    return tiskniRadky(radkyZobrazeni(radky, sirka, pismoZpravy()), sirka);
+    const TiskovaZprava tiskova = pripravTisk(zprava);
+    return tiskniRadky(tiskova.radky, tiskova.sirka);
 }
 
 bool TTiskZprav::vyberTisk()

@@ -34,9 +34,9 @@ inline constexpr int OkrajZpravy = 4;
 // Tahoma 8 pt as a 96-dpi screen shows it (11 pixels high), the font of every report box.
 QFont pismoZpravy();
 
-// Breaks each report line at word boundaries (inside a word only when the word alone is wider)
-// so that every piece fits sirka pixels in pismo. An empty line stays one empty display line;
-// the pieces of a line joined together give the line back.
+// Breaks each report line at word boundaries, and Morse code after its slashes (inside a word only
+// when the word alone is wider), so that every piece fits sirka pixels in pismo (text/Zalamovani).
+// An empty line stays one empty display line; the pieces of a line joined together give the line back.
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
 
 // The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
@@ -77,6 +77,17 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
 // Tahoma 8 pt, made smaller only when such a line would not fit on the paper. False with a reason
 // when the printer cannot be opened or fails.
 bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba = nullptr);
+
+// A report made ready for Print: its display lines and the box width they were broken at.
+struct TiskovaZprava
+{
+    QStringList radky;
+    int sirka = 0;
+};
+
+// Empties the window's report box, sizes it for Print, fills it and breaks its lines: what Print
+// does before its dialog; TiskniZpravu prints the result once the dialog is accepted.
+TiskovaZprava pripravTisk(IZprava &zprava);
 
 class TTiskZprav : public QObject
 {
