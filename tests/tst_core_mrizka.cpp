@@ -1,5 +1,7 @@
 #include "ciphers/Mrizka.h"
 
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -62,6 +64,12 @@ private slots:
     void otoc();
     void sifruj_data();
     void sifruj();
+    void stav_data();
+    void stav();
+    void odkrytiProtiMape_data();
+    void odkrytiProtiMape();
+    void nahodna_data();
+    void nahodna();
 };
 
 void TestMrizka::otoc_data()
@@ -136,6 +144,113 @@ void TestMrizka::sifruj()
     if (sifra.size() == n * n)
         QCOMPARE(MrizkaSifruj(text, dirky, n), sifra);
     QCOMPARE(MrizkaDesifruj(sifra, dirky, n), desifrovano);
+}
+
+void TestMrizka::stav_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("okenka");
+    QTest::addColumn<QString>("popis");
+    radek("N=6 vychozi, each cell once", 6, VychoziOkenka, "Mřížka je v pořádku");
+    radek("N=1 cut", 1, "#", "Mřížka je v pořádku");
+    radek("N=1 closed", 1, ".", "Chybí 1 políčko");
+    radek("N=3 corner, the middle and edges missing", 3, "#../.../...", "Chybí 5 políček");
+    radek("N=3 middle alone counts once", 3, ".../.#./...", "Chybí 8 políček");
+    radek("N=3 corner, edge and middle", 3, "#../.##/...", "Mřížka je v pořádku");
+    radek("N=2 diagonal, every cell twice", 2, "#./.#", "4 políčka se překrývají");
+    radek("N=4 one orbit missing, one twice", 4, "##../.#../.#../....", "Chybí 4 políčka, 4 se překrývají");
+    radek("N=10 vychozi corner", 10, VychoziOkenka, "Chybí 64 políček");
+    radek("N=7 vychozi corner overlaps", 7, VychoziOkenka, "Chybí 24 políček, 8 se překrývá");
+}
+
+// The counts of missing and overlapping cells, said in Czech with the right plural.
+void TestMrizka::stav()
+{
+    QFETCH(int, n);
+    QFETCH(QString, okenka);
+    QFETCH(QString, popis);
+    const StavMrizky stav = ZhodnotMrizku(PocitejOdkryti(OkenkaZObrazku(okenka), n), n);
+    QCOMPARE(PopisStavuMrizky(stav), popis);
+    QCOMPARE(stav.vPoradku(), popis == "Mřížka je v pořádku");
+}
+
+void TestMrizka::odkrytiProtiMape_data()
+{
+    QTest::addColumn<int>("n");
+    for (int n = 1; n <= NejvetsiMrizka; ++n)
+        QTest::addRow("N=%d", n) << n;
+}
+
+// For random cards, each cell's count is the number of turned copies of the card with a hole
+// over it (the middle of an odd grid once), and a cell counts 0 exactly where the engine's map
+// leaves "_".
+void TestMrizka::odkrytiProtiMape()
+{
+    QFETCH(int, n);
+    QRandomGenerator nahoda(20240 + n);
+    for (int pokus = 0; pokus < 200; ++pokus) {
+        Okenka okenka{};
+        MapaPozic otocena{};
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                otocena[c][r] = (okenka[c][r] = nahoda.bounded(4) == 0) ? u'#' : u'.';
+        PocetOdkryti ocekavane{};
+        for (int otoceni = 0; otoceni < 4; ++otoceni, otocena = OtocMrizku(otocena, n))
+            for (int c = 0; c < n; ++c)
+                for (int r = 0; r < n; ++r)
+                    ocekavane[c][r] += otocena[c][r] == u'#';
+        if (n % 2 == 1)
+            ocekavane[n / 2][n / 2] = okenka[n / 2][n / 2] ? 1 : 0;
+
+        const PocetOdkryti pocty = PocitejOdkryti(okenka, n);
+        const MapaPozic mapa = OznacPozice(okenka, n);
+        int odkrytych = 0;
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r) {
+                QCOMPARE(pocty[c][r], ocekavane[c][r]);
+                QCOMPARE(pocty[c][r] == 0, mapa[c][r] == NeodkrytaBunka);
+                odkrytych += pocty[c][r] > 0;
+            }
+        }
+        QCOMPARE(odkrytych, KapacitaMrizky(mapa, n));
+        QCOMPARE(ZhodnotMrizku(pocty, n).chybi, n * n - odkrytych);
+    }
+}
+
+void TestMrizka::nahodna_data()
+{
+    odkrytiProtiMape_data();
+}
+
+// A random card uncovers every cell once, so every text of n x n characters (underscores
+// included) goes into the square whole and comes back out of it.
+void TestMrizka::nahodna()
+{
+    QFETCH(int, n);
+    QRandomGenerator nahoda(777 + n);
+    const QString znaky = "abcdefghijklmnopqrstuvwxyz0123456789_x";
+    QSet<QString> ruzne;
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        const Okenka okenka = NahodnaOkenka(n, nahoda);
+        QVERIFY(ZhodnotMrizku(PocitejOdkryti(okenka, n), n).vPoradku());
+        if (n % 2 == 1)
+            QVERIFY(okenka[n / 2][n / 2]);
+        QString text;
+        for (int i = 0; i < n * n; ++i)
+            text.append(znaky[nahoda.bounded(int(znaky.size()) - 2)]);
+        const QString sifra = MrizkaSifruj(text, okenka, n);
+        QVERIFY2(!sifra.contains(NeodkrytaBunka), qPrintable(sifra));
+        QCOMPARE(MrizkaDesifruj(sifra, okenka, n), text);
+        text[nahoda.bounded(n * n)] = u'_';
+        QCOMPARE(MrizkaDesifruj(MrizkaSifruj(text, okenka, n), okenka, n), text);
+        QString obraz;
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                obraz.append(okenka[c][r] ? u'#' : u'.');
+        ruzne.insert(obraz);
+    }
+    // Cards of 4 x 4 and more are chosen among at least 4^4 = 256, so they do vary.
+    QVERIFY(n < 4 || ruzne.size() > 50);
 }
 
 QTEST_GUILESS_MAIN(TestMrizka)
