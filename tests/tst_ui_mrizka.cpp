@@ -1,10 +1,16 @@
 #include "resources/Zdroje.h"
 #include "support/OdpovidacOken.h"
+#include "support/TiskDoPdf.h"
 #include "windows/Mrizkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -48,7 +54,20 @@ struct Okno
     QPlainTextEdit *cil = form->findChild<QPlainTextEdit *>("Cil");
     Okno() { form->show(); }
     void stiskni(const char *jmeno) { QTest::mouseClick(form->findChild<QPushButton *>(jmeno), Qt::LeftButton); }
+    QString stav() const { return form->findChild<QLabel *>("StavMrizkyLab")->text(); }
+    // How many cells of the grid show a frame in the given colour.
+    int ramecku(QRgb barva) const
+    {
+        const QImage obraz = plocha->grab().toImage();
+        int pocet = 0;
+        for (int c = 0; c < form->velikost(); ++c)
+            for (int r = 0; r < form->velikost(); ++r)
+                pocet += obraz.pixel(536 + 20 * c + 9, 294 + 20 * r + 17) == barva;
+        return pocet;
+    }
 };
+const QRgb Cervena = qRgb(0xd0, 0x10, 0x10);
+const QRgb Modra = qRgb(0x10, 0x50, 0xe0);
 } // namespace
 
 class TestMrizkaOkno : public QObject
@@ -62,6 +81,11 @@ private slots:
     void mys_data();
     void mys();
     void kresba();
+    void pomocnik_data();
+    void pomocnik();
+    void nahodna_data();
+    void nahodna();
+    void tiskKarty();
 };
 
 void TestMrizkaOkno::stisk_data()
@@ -199,6 +223,94 @@ void TestMrizkaOkno::kresba()
     for (const QPoint bod : {QPoint(0, 0), QPoint(158, 118), QPoint(318, 318), QPoint(19, 5), QPoint(205, 39)})
         QCOMPARE(obraz.pixel(bod),
                  bod.x() % 20 == 19 || bod.y() % 20 == 19 ? qRgb(255, 255, 255) : qRgb(191, 191, 191));
+}
+
+void TestMrizkaOkno::pomocnik_data()
+{
+    QTest::addColumn<QString>("velikost");
+    QTest::addColumn<QPoint>("klik"); // a point clicked on the grid, (0, 0) for none
+    QTest::addColumn<QString>("stav");
+    QTest::addColumn<int>("cervenych");
+    QTest::addColumn<int>("modrych");
+    QTest::newRow("defaults") << "6" << QPoint() << "Mřížka je v pořádku" << 0 << 0;
+    QTest::newRow("cut (2, 3)") << "6" << QPoint(580, 360) << "4 políčka se překrývají" << 0 << 4;
+    QTest::newRow("close (5, 5)") << "6" << QPoint(653, 411) << "Chybí 4 políčka" << 4 << 0;
+    QTest::newRow("size 7") << "7" << QPoint() << "Chybí 24 políček, 8 se překrývá" << 24 << 8;
+    QTest::newRow("size 10, missing") << "10" << QPoint() << "Chybí 64 políček" << 64 << 0;
+}
+
+// Cells not uncovered exactly once are framed red (never) or blue (more than once); the line
+// under the grid counts them and the legend shows only then.
+void TestMrizkaOkno::pomocnik()
+{
+    QFETCH(QString, velikost);
+    QFETCH(QPoint, klik);
+    QFETCH(QString, stav);
+    QFETCH(int, cervenych);
+    QFETCH(int, modrych);
+    Okno o;
+    auto *pole = o.form->findChild<QLineEdit *>("velikostMrizky");
+    if (pole->text() != velikost) {
+        pole->selectAll();
+        QTest::keyClicks(pole, velikost);
+    }
+    if (!klik.isNull())
+        QTest::mouseClick(o.plocha, Qt::LeftButton, {}, klik);
+    QCOMPARE(o.stav(), stav);
+    QCOMPARE(o.ramecku(Cervena), cervenych);
+    QCOMPARE(o.ramecku(Modra), modrych);
+    QCOMPARE(o.form->findChild<QLabel *>("LegendaMrizkyLab")->isVisibleTo(o.form.get()), cervenych + modrych > 0);
+}
+
+void TestMrizkaOkno::nahodna_data()
+{
+    QTest::addColumn<QString>("velikost");
+    for (const char *n : {"1", "4", "7", "10"})
+        QTest::newRow(n) << QString(n);
+}
+
+// "Náhodná mřížka" cuts a new card that uncovers every cell once, so a full text leaves no "_".
+void TestMrizkaOkno::nahodna()
+{
+    QFETCH(QString, velikost);
+    Okno o;
+    auto *pole = o.form->findChild<QLineEdit *>("velikostMrizky");
+    pole->selectAll();
+    QTest::keyClicks(pole, velikost);
+    const int n = o.form->velikost();
+    const QString text = QString("abcdefghijklmnopqrstuvwxyz0123456789").repeated(3).left(n * n);
+    QSet<QString> karty;
+    for (int i = 0; i < 5; ++i) {
+        o.stiskni("NahodnaMrizkaB");
+        QCOMPARE(o.stav(), "Mřížka je v pořádku");
+        QCOMPARE(o.ramecku(Cervena) + o.ramecku(Modra), 0);
+        karty.insert(namalovano(o.plocha));
+        o.zdroj->setPlainText(text);
+        o.stiskni("ZasifrujB");
+        QVERIFY(!o.cil->toPlainText().contains(u'_'));
+        o.zdroj->setPlainText(o.cil->toPlainText());
+        o.stiskni("DesifrujB");
+        QCOMPARE(o.cil->toPlainText(), text);
+    }
+    QVERIFY(n < 7 || karty.size() > 1);
+}
+
+// The card prints through the window's shared print dialog to a PDF of one page.
+void TestMrizkaOkno::tiskKarty()
+{
+    QTemporaryDir slozka;
+    const QString pdf = slozka.filePath("karta.pdf");
+    Okno o;
+    TTiskZprav *tisk = TTiskZprav::proOkno(o.form.get());
+    QCOMPARE(TTiskZprav::proOkno(o.zdroj), tisk);
+    tisk->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
+    OdpovidacOken odpovidac(tiskDoPdf(pdf));
+    odpovidac.ocekavej();
+    o.stiskni("VytiskniMrizkuB");
+    QCOMPARE(odpovidac.trida(), "QPrintDialog");
+    const QStringList strany = stranyPdf(pdf);
+    QCOMPARE(strany.size(), 1);
+    QVERIFY2(strany[0].contains("Otočná mřížka 6 × 6 k vystřižení"), qPrintable(strany[0]));
 }
 
 QTEST_MAIN(TestMrizkaOkno)
