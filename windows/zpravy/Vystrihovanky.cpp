@@ -16,6 +16,8 @@
 
 namespace {
 
+// The least margin of a printed sheet, in millimetres.
+constexpr double OkrajPapiru = 10;
 // Space between the pieces of a sheet.
 constexpr double Mezera = 40;
 // Font heights in sheet units: 4.5 mm headings, 3.2 mm texts.
@@ -125,8 +127,8 @@ QStringList textMrizky(const Okenka &okenka, int n)
         QStringLiteral("Šifrování: položte kartu na prázdný čtverec okrajem 1 nahoru (poloha 1, 0°) a pište písmena "
                        "zprávy do okének po sloupcích: sloupce zleva doprava, každý shora dolů. Pak kartu otočte o "
                        "čtvrt otáčky proti směru hodinových ručiček (poloha 2, 90°: nahoře je okraj 2) a pište dál, "
-                       "stejně v poloze 3 (180°) a 4 (270°). Šifrový text přečtěte ze čtverce po sloupcích shora "
-                       "dolů; čísla v rozích políček ukazují pořadí."),
+                       "stejně v poloze 3 (180°) a 4 (270°). Když text dojde, napište do zbylých okének x. Šifrový "
+                       "text přečtěte ze čtverce po sloupcích shora dolů; čísla v rozích políček ukazují pořadí."),
         QStringLiteral("Dešifrování: vepište šifrový text do čtverce v pořadí čísel, přiložte kartu v polohách 1 až 4 "
                        "a čtěte písmena v okénkách po sloupcích."),
     };
@@ -359,10 +361,16 @@ bool TiskniVystrihovanku(QPrinter &tiskarna, const Vystrihovanka &vystrihovanka,
     QPainter malir;
     bool hotovo = malir.begin(&tiskarna);
     if (hotovo) {
-        const QRectF plocha = tiskarna.pageLayout().paintRect(QPageLayout::Millimeter);
+        const QPageLayout stranka = tiskarna.pageLayout();
+        const QRectF tisknutelna = stranka.paintRect(QPageLayout::Millimeter);
+        // At least a centimetre from the paper's edges, where printers may not reach.
+        const QRectF plocha =
+            tisknutelna.intersected(stranka.fullRect(QPageLayout::Millimeter)
+                                        .marginsRemoved({OkrajPapiru, OkrajPapiru, OkrajPapiru, OkrajPapiru}));
         const QList<DilListu> dily = RozvrhniVystrihovanku(vystrihovanka, plocha.size() * JednotekNaMm);
         const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
         malir.scale(meritko, meritko);
+        malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
         bool prvni = true;
         for (const ListTisku &list : PoradiListu(PocetStranVystrihovanky(dily), 1, kopie, kompletovat)) {
             if (!prvni && !tiskarna.newPage()) {
