@@ -295,7 +295,7 @@ void TestMrizkaOkno::nahodna()
     QVERIFY(n < 7 || karty.size() > 1);
 }
 
-// The card prints through the window's shared print dialog to a PDF of one page.
+// The card prints through the window's shared print dialog to a PDF of one page, at real size.
 void TestMrizkaOkno::tiskKarty()
 {
     QTemporaryDir slozka;
@@ -311,6 +311,10 @@ void TestMrizkaOkno::tiskKarty()
     const QStringList strany = stranyPdf(pdf);
     QCOMPARE(strany.size(), 1);
     QVERIFY2(strany[0].contains("Otočná mřížka 6 × 6 k vystřižení"), qPrintable(strany[0]));
+    // The numbers of the writing square's cells stand 1 cm apart on paper.
+    const QPointF sedm = slovoPdf(pdf, "7");
+    QVERIFY(qAbs(slovoPdf(pdf, "13").x() - sedm.x() - 10) < 0.05 &&
+            qAbs(slovoPdf(pdf, "8").y() - sedm.y() - 10) < 0.05);
 }
 
 QTEST_MAIN(TestMrizkaOkno)

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 
 OdpovidacOken::Odpoved tiskDoPdf(const QString &cesta)
 {
@@ -21,4 +22,19 @@ QStringList stranyPdf(const QString &cesta)
     QStringList strany = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
     strany.removeLast();
     return strany;
+}
+
+QPointF slovoPdf(const QString &cesta, const QString &slovo)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), cesta, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return {-1, -1};
+    const QRegularExpression vzor(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>")
+                                      .arg(QRegularExpression::escape(slovo)));
+    const QRegularExpressionMatch nalez = vzor.match(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    if (!nalez.hasMatch())
+        return {-1, -1};
+    // PDF points: 72 to the inch.
+    return QPointF(nalez.captured(1).toDouble(), nalez.captured(2).toDouble()) * 25.4 / 72;
 }

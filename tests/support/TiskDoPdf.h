@@ -4,6 +4,7 @@
 
 #include "support/OdpovidacOken.h"
 
+#include <QPointF>
 #include <QStringList>
 
 // Answers the print dialog: print to the PDF file cesta.
@@ -11,3 +12,7 @@ OdpovidacOken::Odpoved tiskDoPdf(const QString &cesta);
 
 // The text on each page of a PDF file (pdftotext), pages in order.
 QStringList stranyPdf(const QString &cesta);
+
+// The top-left corner, in millimetres from the page's, of the first word slovo printed in a PDF
+// file; (-1, -1) when there is none.
+QPointF slovoPdf(const QString &cesta, const QString &slovo);
