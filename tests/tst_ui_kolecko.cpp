@@ -3,16 +3,13 @@
 #include "resources/kresby/KresbaKolecko.h"
 #include "resources/kresby/Kresby.h"
 #include "support/OdpovidacOken.h"
-#include "support/TiskDoPdf.h"
 #include "windows/Koleckosifrujunit.h"
-#include "windows/zpravy/TiskZpravy.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -68,7 +65,6 @@ private slots:
     void jednoOknoZMenu();
     void kresby_data();
     void kresby();
-    void tiskKolecka();
 };
 
 void TestKoleckoOkno::vychozi()
@@ -239,28 +235,6 @@ void TestKoleckoOkno::kresby()
         tma = qGray(obraz.pixel(bod)) < 200;
     }
     QCOMPARE(hranice, delka);
-}
-
-// The selected wheel's discs print through the main window's print dialog, as a report does.
-void TestKoleckoOkno::tiskKolecka()
-{
-    QTemporaryDir slozka;
-    QVERIFY(slozka.isValid() && QDir::setCurrent(slozka.path()));
-    TTalvoMain hlavni;
-    hlavni.findChild<QAction *>("SifrovaciKolecko1SD")->trigger();
-    auto *form = qobject_cast<TKoleckoSifrujForm *>(hlavni.aktivniOkno());
-    QVERIFY(form);
-    QCOMPARE(TTiskZprav::proOkno(form), hlavni.tisk());
-    hlavni.tisk()->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
-    form->findChild<QRadioButton *>("bezCh")->click();
-    const QString pdf = slozka.filePath("kolecko.pdf");
-    OdpovidacOken odpovidac(tiskDoPdf(pdf));
-    odpovidac.ocekavej();
-    QTest::mouseClick(form->findChild<QPushButton *>("VytiskniKoleckoB"), Qt::LeftButton);
-    QCOMPARE(odpovidac.trida(), "QPrintDialog");
-    const QStringList strany = stranyPdf(pdf);
-    QCOMPARE(strany.size(), 1);
-    QVERIFY2(strany[0].contains("Šifrovací kolečko bez znaku CH (36 znaků) k vystřižení"), qPrintable(strany[0]));
 }
 
 QTEST_MAIN(TestKoleckoOkno)
