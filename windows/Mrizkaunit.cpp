@@ -23,7 +23,7 @@ namespace {
 // The content area at its design size; the controls sit at fixed places in it. The card helper
 // sits below the largest grid, so it never covers a cell.
 constexpr QSize PlochaOkna(784, 615);
-constexpr int VrchPomocnika = 294 + NejvetsiMrizka * 20 + 8;
+constexpr int VrchPomocnika = TMrizkaForm::PocatekMrizky.y() + NejvetsiMrizka * TMrizkaForm::VelikostBunky + 8;
 constexpr QColor BarvaChybi(0xd0, 0x10, 0x10);
 constexpr QColor BarvaPrekryva(0x10, 0x50, 0xe0);
 constexpr int CisloObrazkuMrizky = 51;
