@@ -321,9 +321,8 @@ TUkladaniZprav *TTalvoMain::ukladani()
 
 TTiskZprav *TTalvoMain::tisk()
 {
-    if (!m_tisk)
-        m_tisk = new TTiskZprav(this);
-    return m_tisk;
+    // The same printer that the tool windows' own print buttons use.
+    return TTiskZprav::proOkno(this);
 }
 
 void TTalvoMain::KonecClick()
