@@ -3,6 +3,7 @@
 #include "ciphers/Morseovka.h"
 #include "resources/Pisma.h"
 #include "windows/Formular.h"
+#include "windows/PrehravacMorseovky.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,6 +27,8 @@ constexpr int VyskaOtazky = 90;
 constexpr int SirkaOtazky = 185;
 constexpr int VolbaX = 10;
 constexpr int KrokVolby = 20;
+// The play button at the right edge of a question box.
+constexpr QRect MistoPrehrat(152, 18, 26, 22);
 // The size a right choice gets at evaluation.
 constexpr qreal BodySpravne = 14;
 } // namespace
@@ -109,6 +113,11 @@ void TTalvoCviceni::FormCreate(quint32 pocatek)
     SpatneLab = popisek(Panel1, "SpatneLab", QStringLiteral("0"));
     SpatneLab->setGeometry(72, 28, 60, 18);
 
+    StavZvukuLab = popisek(plocha, "StavZvukuLab", QString());
+    StavZvukuLab->setGeometry(16, 430, 752, 20);
+    m_prehravac = new TPrehravacMorseovky(this);
+    connect(m_prehravac, &TPrehravacMorseovky::skonceno, StavZvukuLab, &QLabel::setText);
+
     QRandomGenerator nahoda(pocatek);
     for (int q = 0; q < PocetOtazek; ++q)
         vytvorOtazku(q, nahoda);
@@ -121,6 +130,12 @@ void TTalvoCviceni::vytvorOtazku(int q, QRandomGenerator &nahoda)
     otazka.box = skupina(TestPanel, QStringLiteral("Pismeno%1GB").arg(pismeno),
                          QStringLiteral("Písmeno ") + pismeno + QStringLiteral(" je: "));
     otazka.box->setGeometry(KrokX * (q % 4), VyskaOtazky * (q / 4), SirkaOtazky, VyskaOtazky);
+    otazka.prehrat = tlacitko(otazka.box, QStringLiteral("Pismeno%1PrehratB").arg(pismeno), QString(),
+                              QStringLiteral("Přehraje morseovku písmene %1.").arg(pismeno));
+    otazka.prehrat->setMinimumWidth(0);
+    otazka.prehrat->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    otazka.prehrat->setGeometry(MistoPrehrat);
+    connect(otazka.prehrat, &QPushButton::clicked, this, [this, q] { PrehratClick(q); });
     const std::array<int, PocetVoleb> poradi = losujPoradi(q, nahoda);
     for (int r = 0; r < PocetVoleb; ++r) {
         QRadioButton *volba =
@@ -165,6 +180,13 @@ void TTalvoCviceni::Button1Click()
     }
     SpravneLab->setText(QString::number(spravne));
     SpatneLab->setText(QString::number(spatne));
+}
+
+void TTalvoCviceni::PrehratClick(int q)
+{
+    QString chyba;
+    const bool hraje = m_prehravac->prehraj(kodPismene(q), NastaveniZvuku{}, &chyba);
+    StavZvukuLab->setText(hraje ? QStringLiteral("Přehrává se písmeno %1…").arg(QChar(u'A' + q)) : chyba);
 }
 
 void TTalvoCviceni::closeEvent(QCloseEvent *udalost)

@@ -2,7 +2,8 @@
 // The Morse quiz: ten questions on the codes of the letters A to J. Question q shows the codes
 // of the letters q, q + 1 and q + 2 in a random order; "Vyhodnotit" counts the right and wrong
 // answers and marks every right choice by enlarging it. The codes come from the Morse engine's
-// table. The quiz has no report for Save and Print.
+// table. A small button beside each question plays its letter's code. The quiz has no report for
+// Save and Print.
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -15,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class TPrehravacMorseovky;
 
 class TTalvoCviceni : public QWidget
 {
@@ -40,6 +42,8 @@ public:
 
 public slots:
     void Button1Click();
+    // Plays the code of the letter that question q asks for.
+    void PrehratClick(int q);
 
 protected:
     void closeEvent(QCloseEvent *udalost) override;
@@ -52,6 +56,7 @@ private:
     struct Otazka
     {
         QGroupBox *box = nullptr;
+        QPushButton *prehrat = nullptr;
         std::array<QRadioButton *, PocetVoleb> volby{};
         int spravna = 0;
     };
@@ -65,5 +70,7 @@ private:
     QLabel *SpravneLab = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *SpatneLab = nullptr;
+    QLabel *StavZvukuLab = nullptr;
+    TPrehravacMorseovky *m_prehravac = nullptr;
     std::array<Otazka, PocetOtazek> m_otazky{};
 };
