@@ -18,49 +18,29 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Wav
-{
-    int vzorkovani = 0;
-    QList<qint16> vzorky;
-};
-
-// Reads a 16-bit mono PCM WAV file chunk by chunk; an empty result when it is anything else.
-Wav prectiWav(const QString &cesta)
+// Reads a 16-bit mono PCM WAV file back as its sample rate, then its tones and silences in ms
+// ("44100: t100 s300 ..."), a silence being at least 2 ms of zero samples.
+QString zmerWav(const QString &cesta)
 {
     QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray b = f.readAll();
-    const auto u32 = [&b](qsizetype i) { return qFromLittleEndian<quint32>(b.constData() + i); };
+    const QByteArray b = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const auto u32 = [&b](int i) { return qFromLittleEndian<quint32>(b.constData() + i); };
     const auto u16 = [&b](qsizetype i) { return qFromLittleEndian<quint16>(b.constData() + i); };
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" || u32(4) != b.size() - 8)
-        return {};
-    Wav wav;
-    for (qsizetype i = 12; i + 8 <= b.size(); i += 8 + u32(i + 4)) {
-        if (b.mid(i, 4) == "fmt " && u16(i + 8) == 1 && u16(i + 10) == 1 && u16(i + 22) == 16)
-            wav.vzorkovani = int(u32(i + 12));
-        else if (b.mid(i, 4) == "data" && i + 8 + u32(i + 4) <= b.size())
-            for (qsizetype k = i + 8; k < i + 8 + u32(i + 4); k += 2)
-                wav.vzorky.append(qint16(u16(k)));
-    }
-    return wav;
-}
-
-// Tones and silences in ms, as "t100 s300 ...": silence is a run of at least 2 ms of zero samples.
-QString zmerCasovani(const Wav &wav)
-{
-    QStringList useky;
-    const qsizetype ticho = wav.vzorkovani / 500;
-    qsizetype zacatek = 0, nul = 0;
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt " || b.mid(36, 4) != "data" ||
+        u32(4) != b.size() - 8 || u32(40) != b.size() - 44 || u16(20) != 1 || u16(22) != 1 || u16(34) != 16)
+        return "not a 16-bit mono PCM WAV file";
+    const qsizetype pocet = (b.size() - 44) / 2, ticho = u32(24) / 500;
+    QStringList useky{QString::number(u32(24)) + ':'};
     const auto pridej = [&](char druh, qsizetype delka) {
-        useky << druh + QString::number(qRound(1000.0 * double(delka) / wav.vzorkovani));
+        useky << druh + QString::number(qRound(1000.0 * double(delka) / u32(24)));
     };
-    for (qsizetype i = 0; i <= wav.vzorky.size(); ++i) {
-        if (i < wav.vzorky.size() && wav.vzorky[i] == 0) {
+    qsizetype zacatek = 0, nul = 0;
+    for (qsizetype i = 0; i <= pocet; ++i) {
+        if (i < pocet && u16(44 + 2 * i) == 0) {
             ++nul;
             continue;
         }
-        if (nul >= ticho || i == wav.vzorky.size()) {
+        if (nul >= ticho || i == pocet) {
             if (i - nul > zacatek)
                 pridej('t', i - nul - zacatek);
             if (nul >= ticho)
@@ -108,20 +88,19 @@ private slots:
 
 void TestMorseovkaZvukOkno::kod_data()
 {
-    QTest::addColumn<QString>("stisk"); // "Zašifruj", "Dešifruj" or nothing
+    // The button pressed before (none when empty), whether punctuation is on, the source, the code.
+    QTest::addColumn<QString>("stisk");
     QTest::addColumn<bool>("interpunkce");
     QTest::addColumn<QString>("vstup");
     QTest::addColumn<QString>("kod");
-    QTest::newRow("target after encoding") << "ZasifrujB" << false << "Sos!"
-                                           << ".../---/.../";
-    QTest::newRow("decoded target plays its code") << "DesifrujB" << false << ".-/-..."
-                                                   << ".-/-.../";
-    QTest::newRow("empty target: the cleaned source") << "" << false << "Ahoj, Čechy!"
-                                                      << ".-/..../---/.---//-.-././-.-./..../-.--/";
-    QTest::newRow("empty target with punctuation") << "" << true << "a!"
-                                                   << ".-/-.-.--/";
-    QTest::newRow("nothing to play") << "DesifrujB" << false << "x"
-                                     << "";
+    const auto radek = [](const char *nazev, const char *stisk, bool interpunkce, const char *vstup, const char *kod) {
+        QTest::newRow(nazev) << QString(stisk) << interpunkce << QString(vstup) << QString(kod);
+    };
+    radek("target after encoding", "ZasifrujB", false, "Sos!", ".../---/.../");
+    radek("decoded target plays its code", "DesifrujB", false, ".-/-...", ".-/-.../");
+    radek("empty target: the cleaned source", "", false, "Ahoj, Čechy!", ".-/..../---/.---//-.-././-.-./..../-.--/");
+    radek("empty target with punctuation", "", true, "a!", ".-/-.-.--/");
+    radek("nothing to play", "DesifrujB", false, "x", "");
 }
 
 void TestMorseovkaZvukOkno::kod()
@@ -141,10 +120,12 @@ void TestMorseovkaZvukOkno::kod()
 void TestMorseovkaZvukOkno::wavZOkna_data()
 {
     QTest::addColumn<int>("wpm");
-    QTest::addColumn<QString>("casovani");
-    QTest::newRow("sos at 12 wpm")
-        << 12 << "t100 s100 t100 s100 t100 s300 t300 s100 t300 s100 t300 s300 t100 s100 t100 s100 t100";
-    QTest::newRow("sos at 40 wpm") << 40 << "t30 s30 t30 s30 t30 s90 t90 s30 t90 s30 t90 s90 t30 s30 t30 s30 t30";
+    QTest::addColumn<QString>("zvuk");
+    QTest::newRow("sos at 12 wpm") << 12
+                                   << "44100: t100 s100 t100 s100 t100 s300 t300 s100 t300 s100 t300 s300 t100 "
+                                      "s100 t100 s100 t100";
+    QTest::newRow("sos at 40 wpm") << 40
+                                   << "44100: t30 s30 t30 s30 t30 s90 t90 s30 t90 s30 t90 s90 t30 s30 t30 s30 t30";
 }
 
 // "Uložit zvuk…" writes what "Přehrát" plays: measured back from the file, the tones and gaps of
@@ -152,7 +133,7 @@ void TestMorseovkaZvukOkno::wavZOkna_data()
 void TestMorseovkaZvukOkno::wavZOkna()
 {
     QFETCH(int, wpm);
-    QFETCH(QString, casovani);
+    QFETCH(QString, zvuk);
     QTemporaryDir slozka;
     TMorseovkaForm okno;
     okno.findChild<QPlainTextEdit *>("Zdroj")->setPlainText("sos");
@@ -166,9 +147,7 @@ void TestMorseovkaZvukOkno::wavZOkna()
         ulozit->click();
         QVERIFY(odpoved.dialog.odpovezeno() && !odpoved.box.odpovezeno());
     }
-    const Wav wav = prectiWav(slozka.filePath("sos.wav"));
-    QCOMPARE(wav.vzorkovani, 44100);
-    QCOMPARE(zmerCasovani(wav), casovani);
+    QCOMPARE(zmerWav(slozka.filePath("sos.wav")), zvuk);
     QCOMPARE(stav(okno), "Uloženo: sos.wav");
 
     OdpovedUlozeni chybne(slozka.filePath("chybi/sos.wav"));
