@@ -130,6 +130,10 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
     StavZvukuLab = popisek(plocha, "StavZvukuLab", QString());
     for (QLabel *l : {RychlostLab, FrekvenceLab, StavZvukuLab})
         l->setWordWrap(false);
+    // A long message is cut at the window's edge instead of widening the window.
+    StavZvukuLab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    RychlostLab->setBuddy(rychlostE);
+    FrekvenceLab->setBuddy(frekvenceE);
 
     auto *radek = new QHBoxLayout;
     radek->addWidget(PrehratB);
