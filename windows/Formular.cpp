@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -134,6 +135,17 @@ QCheckBox *zaskrtavatko(QWidget *rodic, QAnyStringView jmeno, const QString &tex
     auto *pole = new QCheckBox(text, rodic);
     pole->setObjectName(jmeno);
     pole->setChecked(zaskrtnuto);
+    return pole;
+}
+
+QSpinBox *cislo(QWidget *rodic, QAnyStringView jmeno, int nejmene, int nejvice, int hodnota)
+{
+    auto *pole = new QSpinBox(rodic);
+    pole->setObjectName(jmeno);
+    pole->setRange(nejmene, nejvice);
+    pole->setValue(hodnota);
+    // Typing a number out of range is finished by the box itself, not answered with a box.
+    pole->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return pole;
 }
 
