@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 constexpr int Sirka = 700;
@@ -46,7 +47,7 @@ MapaPozic okenkaVPoloze(const Okenka &okenka, int n, int p)
     return mrizka;
 }
 
-// The card's square and the margin around it that carries the edge letters.
+// Where a card's cells lie on a picture: their square and the side of one cell.
 struct Karta
 {
     QRectF ctverec;
