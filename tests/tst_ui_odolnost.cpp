@@ -305,6 +305,8 @@ void TestOdolnost::ulozeniSelze_data()
     QTest::newRow("title only of removed characters")
         << u"?! .:\r\n"_s << QString() << u"Zadejte název šifry. Šifra nebyla uložena."_s;
     QTest::newRow("title with a NUL") << u"Sif\0ra"_s << QString() << u"nelze použít jako název složky"_s;
+    QTest::newRow("file where the description folder should be")
+        << u"Šifra"_s << u"soubor místo složky"_s << u"Soubor talvoPrehled/Sifra/Sifra-nadpis.txt nelze uložit"_s;
     QTest::newRow("read-only store") << u"Šifra"_s << u"jen pro čtení"_s
                                      << u"Soubor talvoPrehled/Sifra/Sifra-nadpis.txt nelze uložit"_s;
     QTest::newRow("device that fails mid-write")
@@ -316,6 +318,8 @@ void TestOdolnost::ulozeniSelze()
     QFETCH(QString, nazev);
     QFETCH(QString, porucha);
     QFETCH(QString, zprava);
+    if (porucha == u"soubor místo složky")
+        QVERIFY(QDir(u"talvoPrehled/Sifra"_s).removeRecursively() && zapis(u"talvoPrehled/Sifra"_s, "soubor"));
     Soubory ocekavany = snimek();
     TTalvoVlastni editor;
     prvek(editor, u"NazevTalvo"_s)->setPlainText(nazev);
