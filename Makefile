@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 RUNDIR     ?= $(BUILD)/run
 
-.PHONY: all deps build test test-plain test-asan run bench clean
+.PHONY: all deps build test test-plain test-asan run bench package clean
 
 all: build
 
@@ -29,13 +29,18 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
-	bash scripts/prepare-run $(RUNDIR)
+	bash scripts/prepare-run $(RUNDIR) $(BUILD)
 	cd $(RUNDIR) && exec $(CURDIR)/$(BUILD)/talvo
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTALVO_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench
 	$(BENCH_BUILD)/bench/talvo_bench
+
+# A Debian package of the program, build/talvo_<version>_<arch>.deb, checked for what it must hold.
+package: build
+	cmake --build $(BUILD) --target package
+	bash scripts/check-package $(BUILD) $(BUILD)/talvo_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
