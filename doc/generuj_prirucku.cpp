@@ -38,6 +38,7 @@
 #include <QTextTable>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -198,6 +199,11 @@ std::map<QString, QImage> vyfot(const std::map<QString, Scena> &scenar)
         TTalvoMain hlavni;
         hlavni.show();
         scena(hlavni);
+        // A window taller than the main window's usual size (the editor) is shown whole.
+        if (const QWidget *okno = hlavni.aktivniOkno()) {
+            const int navic = hlavni.height() - hlavni.mdiArea()->viewport()->height();
+            hlavni.resize(hlavni.width(), std::max(hlavni.height(), okno->sizeHint().height() + navic + 4));
+        }
         QCoreApplication::processEvents();
         if (!modalni.isEmpty())
             chyba(QStringLiteral("the scene %1 opened the box \"%2\"").arg(jmeno, modalni));
@@ -274,6 +280,9 @@ void vlozObsah(QTextDocument &dokument)
             misto = b;
     if (!misto.isValid())
         return;
+    // Changes laid out piece by piece can leave lines where they stood before a page break moved
+    // them; the whole document is laid out again before anything is measured or drawn.
+    dokument.markContentsDirty(0, dokument.characterCount());
     QList<Kapitola> seznam;
     for (const Kapitola &k : kapitoly(dokument))
         if (k.blok.position() > misto.position())
@@ -300,8 +309,6 @@ void vlozObsah(QTextDocument &dokument)
         cislo.setBlockFormat(vpravo);
         cislo.insertText(QString::number(strany[i]));
     }
-    // A change laid out piece by piece can leave lines where they stood before a page break moved
-    // them; the whole document is laid out again before anything is measured or drawn.
     dokument.markContentsDirty(0, dokument.characterCount());
     // The table must leave every chapter where it was; it fits on the title page.
     for (int i = 0; i < seznam.size(); ++i)
