@@ -34,8 +34,9 @@ run: build
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTALVO_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench talvo_bench_okna
 	$(BENCH_BUILD)/bench/talvo_bench
+	$(BENCH_BUILD)/bench/talvo_bench_okna
 
 # A Debian package of the program, build/talvo_<version>_<arch>.deb, checked for what it must hold.
 package: build

@@ -1,40 +1,16 @@
 // Time per character of cleaning and of the engines that take texts of any length,
 // beside QString::toLower of the same text as a baseline.
 
+#include "bench/CeskyText.h"
 #include "ciphers/Kolecko.h"
 #include "ciphers/Morseovka.h"
 #include "ciphers/Semafor.h"
 #include "text/Cisteni.h"
 
-#include <QHash>
-#include <QRandomGenerator>
 #include <QString>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Lower-case Czech words with diacritics and spaces, the same text for every run.
-const QString &CeskyText(qsizetype delka)
-{
-    static QHash<qsizetype, QString> texty;
-    auto it = texty.find(delka);
-    if (it != texty.end())
-        return *it;
-    static const QStringList slova = {u"žluťoučký"_qs, u"kůň"_qs,     u"úpěl"_qs,   u"ďábelské"_qs,  u"ódy"_qs,
-                                      u"příliš"_qs,    u"šifra"_qs,   u"skaut"_qs,  u"morseovka"_qs, u"tábor"_qs,
-                                      u"řeka"_qs,      u"čtvrtek"_qs, u"hlídka"_qs, u"oheň"_qs,      u"stezka"_qs,
-                                      u"zpráva"_qs,    u"klíč"_qs,    u"mřížka"_qs, u"šnek"_qs,      u"kolečko"_qs,
-                                      u"v"_qs,         u"a"_qs,       u"ve"_qs,     u"je"_qs};
-    QRandomGenerator nahoda(20);
-    QString text;
-    text.reserve(delka + 16);
-    while (text.size() < delka) {
-        text.append(slova[nahoda.bounded(int(slova.size()))]);
-        text.append(u' ');
-    }
-    text.truncate(delka);
-    return *texty.insert(delka, text);
-}
 
 void NastavZpracovano(benchmark::State &stav, qsizetype znaku)
 {

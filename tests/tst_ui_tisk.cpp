@@ -1,7 +1,8 @@
-#include "windows/zpravy/TiskZpravy.h"
-#include "windows/zpravy/Zprava.h"
+#include "support/ListyPdf.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -9,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,26 +17,6 @@
 #include <memory>
 
 namespace {
-// The printed lines of each sheet of a PDF file, in sheet order.
-QList<QStringList> listyPdf(const QString &cesta)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", cesta, "-"});
-    if (!pdftotext.waitForFinished(20000))
-        return {{"<pdftotext failed>"}};
-    QStringList strany = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
-    strany.removeLast();
-    QList<QStringList> listy;
-    for (const QString &strana : strany) {
-        QStringList radky;
-        for (const QString &radek : strana.split(u'\n'))
-            if (!radek.trimmed().isEmpty())
-                radky.append(radek.trimmed());
-        listy.append(radky);
-    }
-    return listy;
-}
-
 QStringList cislovaneRadky(int od, int pocet)
 {
     QStringList radky;

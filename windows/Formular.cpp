@@ -1,6 +1,7 @@
 #include "windows/Formular.h"
 
 #include "resources/Pisma.h"
+#include "windows/zpravy/RozvrzeniMema.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -53,8 +54,10 @@ QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text,
 
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text)
 {
-    auto *pole = new QPlainTextEdit(text, rodic);
+    auto *pole = new QPlainTextEdit(rodic);
     pole->setObjectName(jmeno);
+    pripravMemo(pole);
+    pole->setPlainText(text);
     pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pole->setTabChangesFocus(true);
     return pole;

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     : TOknoSeZpravou(QStringLiteral("MorseovkaForm"), QStringLiteral("Morseovka"), QSize(800, 608), parent)
 {
@@ -48,8 +47,9 @@ void TMorseovkaForm::vytvorOvladace()
     Label6 = popisek(plocha, "Label6", QStringLiteral("Diakritika a ostatní znaky budou odstraněny."), false);
 
     TypMorseovkyGB = skupina(plocha, "TypMorseovkyGB");
-    bezInterpunkceRB = prepinac(TypMorseovkyGB, "bezInterpunkceRB",
-                                QStringLiteral("Bez interpunkčních znamének (ZNAKY ABECEDY A ČÍSLICE, CH = C H)"), true);
+    bezInterpunkceRB =
+        prepinac(TypMorseovkyGB, "bezInterpunkceRB",
+                 QStringLiteral("Bez interpunkčních znamének (ZNAKY ABECEDY A ČÍSLICE, CH = C H)"), true);
     sInterpunkciRB = prepinac(TypMorseovkyGB, "sInterpunkciRB",
                               QStringLiteral("S interpunkčními znaménky  (ZNAKY ABECEDY, ČÍSLICE a SPECIÁLNÍ ZNAKY, "
                                              "CH = C H; (viz. Menu -> Přehled šifer -> Morseovka ))"));
@@ -110,12 +110,11 @@ void TMorseovkaForm::ZasifrujBClick()
 
 void TMorseovkaForm::DesifrujBClick()
 {
-    QString zdroj = ulozAVycistiZdroj(ZnakyMorseDesifrovani, QStringView());
+    QString zdroj = ulozAVycisti(ZnakyMorseDesifrovani, QStringView());
     // Every code must end with "/", so the last one is completed for the user.
-    if (!zdroj.endsWith(QLatin1Char('/'))) {
+    if (!zdroj.endsWith(QLatin1Char('/')))
         zdroj.append(QLatin1Char('/'));
-        Zdroj->setPlainText(zdroj);
-    }
+    ukazZdroj(zdroj);
     Cil->setEnabled(true);
     Cil->setPlainText(MorseDesifruj(zdroj, pocetZnaku()));
 }

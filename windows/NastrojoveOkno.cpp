@@ -9,7 +9,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-
 TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
     : QWidget(parent), m_navrh(navrh)
 {
@@ -46,16 +45,29 @@ void TNastrojoveOkno::nastavZdroj(QPlainTextEdit *zdroj)
 
 QString TNastrojoveOkno::ulozAVycistiZdroj(QStringView znaky, QStringView nahrada)
 {
-    ulozenyZdroj = m_zdroj->toPlainText();
-    const QString vycisteny = VycistiMalymi(ulozenyZdroj, znaky, nahrada);
-    m_zdroj->setPlainText(vycisteny);
+    const QString vycisteny = ulozAVycisti(znaky, nahrada);
+    ukazZdroj(vycisteny);
     return vycisteny;
+}
+
+QString TNastrojoveOkno::ulozAVycisti(QStringView znaky, QStringView nahrada)
+{
+    ulozenyZdroj = m_zdroj->toPlainText();
+    return VycistiMalymi(ulozenyZdroj, znaky, nahrada);
+}
+
+void TNastrojoveOkno::ukazZdroj(const QString &text)
+{
+    // ulozenyZdroj is mostly what the memo holds, so a changed text is told without reading the memo.
+    if (text == ulozenyZdroj && text == m_zdroj->toPlainText())
+        return;
+    m_zdroj->setPlainText(text);
 }
 
 void TNastrojoveOkno::Button1Click()
 {
     if (m_zdroj)
-        m_zdroj->setPlainText(ulozenyZdroj);
+        ukazZdroj(ulozenyZdroj);
 }
 
 void TNastrojoveOkno::sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha)
@@ -77,7 +89,6 @@ bool TNastrojoveOkno::eventFilter(QObject *objekt, QEvent *udalost)
     }
     return QWidget::eventFilter(objekt, udalost);
 }
-
 
 void TNastrojoveOkno::closeEvent(QCloseEvent *udalost)
 {

@@ -55,6 +55,12 @@ protected:
     // Saves the typed source, then writes the lower-cased, cleaned text back into the source memo
     // and returns it.
     QString ulozAVycistiZdroj(QStringView znaky, QStringView nahrada);
+    // The same in two steps, for a window that completes the cleaned text before showing it:
+    // saves the typed source and returns it lower-cased and cleaned ...
+    QString ulozAVycisti(QStringView znaky, QStringView nahrada);
+    // ... and shows text in the source memo. A memo that already holds it is left alone: setting a
+    // long text again would lay it out again for nothing.
+    void ukazZdroj(const QString &text);
 
     // Calls obsluha when the memo's text area is double-clicked while the memo is enabled.
     void sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha);

@@ -2,18 +2,18 @@
 
 #include "resources/Pisma.h"
 #include "text/Strankovani.h"
+#include "text/Zalamovani.h"
 #include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextLayout>
-#include <QTextOption>
 
 #include <algorithm>
 
@@ -53,26 +53,24 @@ QFont pismoZpravy()
 
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo)
 {
+    const QFontMetricsF metriky(pismo);
+    const MeritkoTextu sirkaTextu = [&metriky](QStringView kus) {
+        return kus.size() == 1 ? metriky.horizontalAdvance(kus.front()) : metriky.horizontalAdvance(kus.toString());
+    };
     QStringList vysledek;
-    QTextOption volby;
-    volby.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    const qreal sirkaRadku = std::max(sirka, 1);
-    for (const QString &radek : radky) {
-        if (radek.isEmpty()) {
-            vysledek.append(QString());
-            continue;
-        }
-        QTextLayout rozvrzeni(radek, pismo);
-        rozvrzeni.setTextOption(volby);
-        rozvrzeni.beginLayout();
-        for (QTextLine radekRozvrzeni = rozvrzeni.createLine(); radekRozvrzeni.isValid();
-             radekRozvrzeni = rozvrzeni.createLine()) {
-            radekRozvrzeni.setLineWidth(sirkaRadku);
-            vysledek.append(radek.mid(radekRozvrzeni.textStart(), radekRozvrzeni.textLength()));
-        }
-        rozvrzeni.endLayout();
-    }
+    for (const QString &radek : radky)
+        vysledek.append(ZalomRadek(radek, std::max(sirka, 1), sirkaTextu));
     return vysledek;
+}
+
+TiskovaZprava pripravTisk(IZprava &zprava)
+{
+    QPlainTextEdit *memo = zprava.memoTisk();
+    memo->clear();
+    memo->resize(velikostTiskoveZpravy(zprava.druhZpravy()));
+    const QStringList radky = radkyZpravy(zprava);
+    const int sirka = memo->width() - 2 * OkrajZpravy;
+    return {radkyZobrazeni(radky, sirka, pismoZpravy()), sirka};
 }
 
 bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba)
@@ -171,17 +169,29 @@ bool TTiskZprav::TiskClick(QWidget *okno)
 
 bool TTiskZprav::tiskniZpravu(IZprava &zprava)
 {
-    QPlainTextEdit *memo = zprava.memoTisk();
-    memo->clear();
-    memo->resize(velikostTiskoveZpravy(zprava.druhZpravy()));
-    const QStringList radky = radkyZpravy(zprava);
-    const int sirka = memo->width() - 2 * OkrajZpravy;
-    return tiskniRadky(radkyZobrazeni(radky, sirka, pismoZpravy()), sirka);
+    const TiskovaZprava tiskova = pripravTisk(zprava);
+    return tiskniRadky(tiskova.radky, tiskova.sirka);
 }
 
 bool TTiskZprav::vyberTisk()
 {
-    return m_printDialog->exec() == QDialog::Accepted;
+    // On a printer of the printing system, Qt's print dialog gives the printer its default paper
+    // on OK unless the paper was chosen in the dialog's Properties, which would drop the paper
+    // chosen in Nastavení tisku. That paper is put back; paper chosen in the Properties wins and
+    // is kept for the next prints. Properties confirmed in an earlier print count as not
+    // confirmed, or the dialog would apply their old paper again.
+    const auto vlastnosti = [this] { return m_printDialog->findChildren<QDialog *>(Qt::FindDirectChildrenOnly); };
+    for (QDialog *dialog : vlastnosti())
+        dialog->setResult(QDialog::Rejected);
+    if (m_printDialog->exec() != QDialog::Accepted)
+        return false;
+    const auto potvrzene = vlastnosti();
+    if (std::any_of(potvrzene.cbegin(), potvrzene.cend(),
+                    [](const QDialog *dialog) { return dialog->result() == QDialog::Accepted; }))
+        m_papir = m_tiskarna->pageLayout();
+    else if (m_papir.isValid())
+        m_tiskarna->setPageLayout(m_papir);
+    return true;
 }
 
 bool TTiskZprav::tiskniRadky(const QStringList &radky, int sirkaRadku)
@@ -221,5 +231,6 @@ QPageSetupDialog *TTiskZprav::PrinterSetupDialog1()
 
 void TTiskZprav::NastaveniTiskuClick()
 {
-    PrinterSetupDialog1()->exec();
+    if (PrinterSetupDialog1()->exec() == QDialog::Accepted)
+        m_papir = m_tiskarna->pageLayout();
 }

@@ -5,10 +5,12 @@
 // 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line, a page
 // after page, copies collated or not (the sheet order comes from text/Strankovani). The
 // printer and its two dialogs live as long as this object, so the dialogs remember the
-// printer, the copies and the collation between prints.
+// printer, the copies and the collation between prints, and the paper chosen in
+// Nastavení tisku (or in the print dialog's Properties) stays until another is chosen.
 
 #include <QFont>
 #include <QObject>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -32,9 +34,9 @@ inline constexpr int OkrajZpravy = 4;
 // Tahoma 8 pt as a 96-dpi screen shows it (11 pixels high), the font of every report box.
 QFont pismoZpravy();
 
-// Breaks each report line at word boundaries (inside a word only when the word alone is wider)
-// so that every piece fits sirka pixels in pismo. An empty line stays one empty display line;
-// the pieces of a line joined together give the line back.
+// Breaks each report line at word boundaries, and Morse code after its slashes (inside a word only
+// when the word alone is wider), so that every piece fits sirka pixels in pismo (text/Zalamovani).
+// An empty line stays one empty display line; the pieces of a line joined together give the line back.
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
 
 // The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
@@ -76,6 +78,17 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
 // when the printer cannot be opened or fails.
 bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba = nullptr);
 
+// A report made ready for Print: its display lines and the box width they were broken at.
+struct TiskovaZprava
+{
+    QStringList radky;
+    int sirka = 0;
+};
+
+// Empties the window's report box, sizes it for Print, fills it and breaks its lines: what Print
+// does before its dialog; TiskniZpravu prints the result once the dialog is accepted.
+TiskovaZprava pripravTisk(IZprava &zprava);
+
 class TTiskZprav : public QObject
 {
     Q_OBJECT
@@ -99,6 +112,7 @@ public:
     bool tiskniPrehled(IPrehledTisku &prehled);
     // Shows PrintDialog1; true when the user chose to print.
     bool vyberTisk();
+    // Shows PrinterSetupDialog1; the paper confirmed there is the paper of the next prints.
     void NastaveniTiskuClick();
 
 private:
@@ -109,4 +123,6 @@ private:
     QPrinter *m_tiskarna;
     QPrintDialog *m_printDialog;
     QPageSetupDialog *m_setupDialog = nullptr;
+    // The paper the user chose; invalid until one is chosen.
+    QPageLayout m_papir;
 };

@@ -1,11 +1,16 @@
 #include "windows/zpravy/Ukladani.h"
 
-#include "windows/zpravy/Zprava.h"
 #include "descriptions/TextovySoubor.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+
+bool UlozZpravu(IZprava &zprava, const QString &cesta, QString *chyba)
+{
+    return ZapisRadky(cesta, radkyZpravy(zprava), chyba);
+}
 
 TUkladaniZprav::TUkladaniZprav(QWidget *rodic) : QObject(rodic), m_rodic(rodic)
 {
@@ -50,9 +55,8 @@ bool TUkladaniZprav::uloz(IZprava &zprava)
         return false;
     m_posledni = vybrane.first();
 
-    const QStringList radky = radkyZpravy(zprava);
     QString chyba;
-    if (!ZapisRadky(m_posledni, radky, &chyba)) {
+    if (!UlozZpravu(zprava, m_posledni, &chyba)) {
         QMessageBox::critical(m_rodic, QStringLiteral("Talvo"), chyba);
         return false;
     }

@@ -12,6 +12,10 @@ class IZprava;
 class QFileDialog;
 class QWidget;
 
+// Fills the report of zprava and writes it to cesta: what Save does once the name is chosen.
+// False with a Czech reason when the file cannot be written.
+bool UlozZpravu(IZprava &zprava, const QString &cesta, QString *chyba = nullptr);
+
 // The folder, under the working folder, in which the save dialog starts.
 inline constexpr char SlozkaUlozenych[] = "ulozeneTalvo";
 

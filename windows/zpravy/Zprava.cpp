@@ -1,5 +1,7 @@
 #include "windows/zpravy/Zprava.h"
 
+#include "windows/zpravy/RozvrzeniMema.h"
+
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -48,6 +50,7 @@ QPlainTextEdit *vytvorMemoTisk(QWidget *rodic)
     memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     memo->setGeometry(0, 0, 753, 10);
     memo->hide();
+    pripravMemo(memo);
     return memo;
 }
 
@@ -58,10 +61,13 @@ void pridejDoZpravy(QPlainTextEdit *memo, const QString &text)
     radky.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const bool zahajena = memo->property(ZpravaZahajena).toBool() || !memo->document()->isEmpty();
     QTextCursor kurzor(memo->document());
+    // In one edit block the cursor does not ask for the new text's layout to place itself.
+    kurzor.beginEditBlock();
     kurzor.movePosition(QTextCursor::End);
     if (zahajena)
         kurzor.insertBlock();
     kurzor.insertText(radky);
+    kurzor.endEditBlock();
     memo->setProperty(ZpravaZahajena, true);
 }
 

@@ -1,0 +1,240 @@
+// A long text through the real Morse window, offscreen: from setting the source to an idle window
+// after "Zašifruj" (and after "Dešifruj" of its Morse code), one keystroke into the long source,
+// "Obnovit zdrojový text", Save to a file and Print to a PDF file (through the functions the
+// commands call once their dialogs are accepted), beside the engine alone on the same text. Each
+// benchmark reports the process's peak resident memory while it ran (VmHWM, MiB).
+
+#include "bench/CeskyText.h"
+#include "ciphers/Morseovka.h"
+#include "text/Cisteni.h"
+#include "windows/Morseovkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The offscreen platform says for every window shown that it cannot pass on size hints.
+QtMessageHandler puvodniHlaseni = nullptr;
+
+void bezHlaseniPlatformy(QtMsgType typ, const QMessageLogContext &kontext, const QString &zprava)
+{
+    if (puvodniHlaseni && !zprava.contains(QLatin1String("propagateSizeHints")))
+        puvodniHlaseni(typ, kontext, zprava);
+}
+
+// The application the windows need, made on first use and kept until the process ends; offscreen
+// unless the caller chose a platform.
+void zajistiAplikaci()
+{
+    static QApplication *aplikace = nullptr;
+    if (aplikace)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    puvodniHlaseni = qInstallMessageHandler(bezHlaseniPlatformy);
+    static int argc = 1;
+    static char nazev[] = "talvo_bench_okna";
+    static char *argv[] = {nazev, nullptr};
+    aplikace = new QApplication(argc, argv);
+}
+
+// Runs the event loop until nothing is left to do: posted events (layout, repaints) first, then
+// a zero timer, twice, so that whatever the first round posted is done too.
+void cekejNaKlid()
+{
+    for (int kolo = 0; kolo < 2; ++kolo) {
+        QEventLoop smycka;
+        QTimer::singleShot(0, &smycka, &QEventLoop::quit);
+        smycka.exec();
+    }
+}
+
+// The peak resident memory is reset before a benchmark (where the kernel allows it) and read after.
+void vynulujSpicku()
+{
+    QFile zadost(QStringLiteral("/proc/self/clear_refs"));
+    if (zadost.open(QIODevice::WriteOnly))
+        zadost.write("5");
+}
+
+void zapisSpicku(benchmark::State &stav)
+{
+    QFile soubor(QStringLiteral("/proc/self/status"));
+    if (!soubor.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray &radek : soubor.readAll().split('\n')) {
+        if (radek.startsWith("VmHWM:"))
+            stav.counters["VmHWM_MiB"] = radek.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+}
+
+struct Okno
+{
+    Okno()
+    {
+        form->show();
+        cekejNaKlid();
+    }
+    void zasifrujText(const QString &text)
+    {
+        zdroj->setPlainText(text);
+        zasifruj->click();
+        cekejNaKlid();
+    }
+
+    std::unique_ptr<TMorseovkaForm> form = std::make_unique<TMorseovkaForm>();
+    QPlainTextEdit *zdroj = form->findChild<QPlainTextEdit *>("Zdroj");
+    QPushButton *zasifruj = form->findChild<QPushButton *>("ZasifrujB");
+    QPushButton *desifruj = form->findChild<QPushButton *>("DesifrujB");
+    QPushButton *obnov = form->findChild<QPushButton *>("Button1");
+};
+
+void Motor_VycistiAZasifruj(benchmark::State &stav)
+{
+    vynulujSpicku();
+    const QString &text = CeskyText(stav.range(0));
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(
+            MorseSifruj(VycistiMalymi(text, ZnakyMorseBezInterpunkce, NahradaMala), MorseBezInterpunkce));
+    zapisSpicku(stav);
+}
+
+// A new window each time, so the first long result in a memo is measured as a user meets it.
+void Okno_Zasifruj(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    vynulujSpicku();
+    const QString &text = CeskyText(stav.range(0));
+    for (auto _ : stav) {
+        stav.PauseTiming();
+        auto okno = std::make_unique<Okno>();
+        stav.ResumeTiming();
+        okno->zasifrujText(text);
+        stav.PauseTiming();
+        okno.reset();
+        cekejNaKlid();
+        stav.ResumeTiming();
+    }
+    zapisSpicku(stav);
+}
+
+// The source is the Morse code of the Czech text, about 3.3 times as long.
+void Okno_Desifruj(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    vynulujSpicku();
+    const QString morse = MorseSifruj(VycistiMalymi(CeskyText(stav.range(0)), ZnakyMorseBezInterpunkce, NahradaMala),
+                                      MorseBezInterpunkce);
+    for (auto _ : stav) {
+        stav.PauseTiming();
+        auto okno = std::make_unique<Okno>();
+        stav.ResumeTiming();
+        okno->zdroj->setPlainText(morse);
+        okno->desifruj->click();
+        cekejNaKlid();
+        stav.PauseTiming();
+        okno.reset();
+        cekejNaKlid();
+        stav.ResumeTiming();
+    }
+    zapisSpicku(stav);
+}
+
+// One key typed at the end of the cleaned source, until the window is idle again.
+void Okno_Uhoz(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    Okno okno;
+    okno.zasifrujText(CeskyText(stav.range(0)));
+    okno.zdroj->moveCursor(QTextCursor::End);
+    vynulujSpicku();
+    for (auto _ : stav) {
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(okno.zdroj, &stisk);
+        QCoreApplication::sendEvent(okno.zdroj, &uvolneni);
+        cekejNaKlid();
+    }
+    zapisSpicku(stav);
+}
+
+void Okno_Obnov(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    Okno okno;
+    okno.zasifrujText(CeskyText(stav.range(0)));
+    vynulujSpicku();
+    for (auto _ : stav) {
+        okno.obnov->click();
+        cekejNaKlid();
+        // Cleaned again for the next round, so that every round brings back a changed text.
+        stav.PauseTiming();
+        okno.zasifruj->click();
+        cekejNaKlid();
+        stav.ResumeTiming();
+    }
+    zapisSpicku(stav);
+}
+
+void Okno_Uloz(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    Okno okno;
+    okno.zasifrujText(CeskyText(stav.range(0)));
+    QTemporaryDir slozka;
+    const QString cesta = slozka.filePath(QStringLiteral("zprava.txt"));
+    vynulujSpicku();
+    for (auto _ : stav) {
+        QString chyba;
+        if (!UlozZpravu(*okno.form, cesta, &chyba))
+            stav.SkipWithError(qPrintable(chyba));
+    }
+    zapisSpicku(stav);
+}
+
+void Okno_TiskDoPdf(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    Okno okno;
+    okno.zasifrujText(CeskyText(stav.range(0)));
+    QTemporaryDir slozka;
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+    tiskarna.setOutputFileName(slozka.filePath(QStringLiteral("zprava.pdf")));
+    vynulujSpicku();
+    for (auto _ : stav) {
+        const TiskovaZprava zprava = pripravTisk(*okno.form);
+        QString chyba;
+        if (!TiskniZpravu(tiskarna, zprava.radky, zprava.sirka, &chyba))
+            stav.SkipWithError(qPrintable(chyba));
+        stav.counters["radku"] = double(zprava.radky.size());
+    }
+    zapisSpicku(stav);
+}
+
+} // namespace
+
+#define TALVO_VELIKOSTI Arg(10 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond)
+BENCHMARK(Motor_VycistiAZasifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Zasifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Desifruj)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Uhoz)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Obnov)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_Uloz)->TALVO_VELIKOSTI;
+BENCHMARK(Okno_TiskDoPdf)->TALVO_VELIKOSTI;
+
+BENCHMARK_MAIN();
