@@ -29,7 +29,7 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
-	bash scripts/prepare-run $(RUNDIR) $(BUILD)
+	bash scripts/prepare-run $(RUNDIR) $(BUILD)/talvoPrehled
 	cd $(RUNDIR) && exec $(CURDIR)/$(BUILD)/talvo
 
 bench: deps

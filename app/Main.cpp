@@ -6,6 +6,7 @@
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "descriptions/Vlastnisifra.h"
+#include "exercises/Cviceni.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
@@ -322,9 +323,8 @@ TUkladaniZprav *TTalvoMain::ukladani()
 
 TTiskZprav *TTalvoMain::tisk()
 {
-    if (!m_tisk)
-        m_tisk = new TTiskZprav(this);
-    return m_tisk;
+    // The same printer that the tool windows' own print buttons use.
+    return TTiskZprav::proOkno(this);
 }
 
 void TTalvoMain::KonecClick()
@@ -365,8 +365,13 @@ void TTalvoMain::Semafor1SDClick()
 
 void TTalvoMain::TestClick()
 {
-    // Opens the Morse quiz once it exists; until then a click must not leave a check mark behind.
-    Test->setChecked(jeOtevreno(Jedinecne::Cviceni));
+    // The quiz has no report, so it enables neither Save nor Print.
+    QMdiSubWindow *okno = otevriJedinecne(
+        Jedinecne::Cviceni, [] { return new TTalvoCviceni; }, false, false);
+    if (okno && okno->widget())
+        okno->widget()->setWindowTitle(QStringLiteral("Test Morseovka"));
+    // Checked for good, also when the click on the checked item has just unchecked it.
+    Test->setChecked(true);
 }
 
 void TTalvoMain::NovaClick()

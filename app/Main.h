@@ -104,7 +104,6 @@ private:
 
     QMdiArea *m_plocha = nullptr;
     TUkladaniZprav *m_ukladani = nullptr;
-    TTiskZprav *m_tisk = nullptr;
     QLabel *matrix = nullptr;
     QLabel *Nadpis = nullptr;
     QPlainTextEdit *NazevTalvo = nullptr;

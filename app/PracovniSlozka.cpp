@@ -37,16 +37,29 @@ bool kopirujStrom(const QString &zdroj, const QString &cil)
     return true;
 }
 
-// Copies the whole shipped store under a temporary name first, so a copy that fails half-way never
-// looks like a store (the main window then starts with an empty one).
-bool kopirujUloziste(const QString &zdroj, const QString &cil)
+// Copies each shipped description the store has no folder of, up to the store's limit. A folder is
+// copied under a temporary name beside the store first, so a copy that fails half-way never shows as a
+// description. Folders already in the store, the user's own and edited ones, are never touched.
+bool doplnUloziste(const QString &dodavane, const QString &uloziste, const QString &rozpracovane)
 {
-    QDir rozpracovana(cil + QStringLiteral(".kopie"));
-    rozpracovana.removeRecursively();
-    if (kopirujStrom(zdroj, rozpracovana.path()) && QDir().rename(rozpracovana.path(), cil))
-        return true;
-    rozpracovana.removeRecursively();
-    return false;
+    if (!QDir().mkpath(uloziste))
+        return false;
+    qsizetype pocet = SeznamSifer(uloziste).size();
+    bool vse = true;
+    for (const QString &f : SeznamSifer(dodavane)) {
+        const QString cil = slozkaPopisu(uloziste, f);
+        if (QFileInfo::exists(cil) || pocet >= MaxPocetSifer)
+            continue;
+        QDir kopie(QDir(rozpracovane).filePath(f));
+        kopie.removeRecursively();
+        if (kopirujStrom(slozkaPopisu(dodavane, f), kopie.path()) && QDir().rename(kopie.path(), cil))
+            ++pocet;
+        else
+            vse = false;
+        kopie.removeRecursively();
+    }
+    QDir(rozpracovane).removeRecursively();
+    return vse;
 }
 
 bool stejnyObsah(const QString &a, const QString &b)
@@ -93,8 +106,8 @@ QString pripravPracovniSlozku(const MistaSpusteni &mista, QString *chyba)
     }
     const QDir dodavana(mista.dodavana);
     const QString uloziste = SlozkaUloziste.toString();
-    if (!QFileInfo::exists(uzivatelska.filePath(uloziste)) &&
-        !kopirujUloziste(dodavana.filePath(uloziste), uzivatelska.filePath(uloziste)))
+    if (!doplnUloziste(dodavana.filePath(uloziste), uzivatelska.filePath(uloziste),
+                       uzivatelska.filePath(QStringLiteral(".rozpracovane"))))
         potize << QStringLiteral("Popisy šifer se nepodařilo zkopírovat do složky %1.")
                       .arg(QDir::toNativeSeparators(uzivatelska.filePath(uloziste)));
 

@@ -5,7 +5,7 @@
 // Started in a folder that already holds a store, Talvo works there, as it always has (the source
 // tree's `make run`, a copy on a USB stick, a terminal). An installed Talvo started anywhere else
 // (from the desktop menu, in the home folder) works in the per-user data folder instead: the first
-// start creates it and copies the shipped store and guide into it. A Talvo that is not installed
+// start creates it and copies the shipped descriptions and guide into it. A Talvo that is not installed
 // (run from its build folder) keeps working in the folder it was started in.
 
 #include <QString>
@@ -25,9 +25,10 @@ inline constexpr char SouborPrirucky[] = "talvo_uzivatelska_dokumentace.pdf";
 // "../share/talvo") taken from there, when it holds a store; empty otherwise.
 QString dodavanaSlozka(const QString &slozkaProgramu, const QString &relativni);
 
-// Chooses the working folder and prepares it. In the per-user folder a missing store is copied whole
-// from the shipped one (an existing store, with the user's own descriptions, is never touched), the
-// guide is copied when missing or different from the shipped one, and a missing "ulozeneTalvo" becomes
+// Chooses the working folder and prepares it. In the per-user folder every shipped description whose
+// folder the store lacks is copied in, up to the store's 25 (a folder already there, the user's own or
+// edited description, is never touched; a newer Talvo brings its new descriptions), the guide is
+// copied when missing or different from the shipped one, and a missing "ulozeneTalvo" becomes
 // a link to the documents folder, so the save dialog does not start in a hidden folder. What could
 // not be prepared is described in chyba (Czech, for the user); the folder is returned all the same,
 // or the starting folder when the per-user one cannot be made.

@@ -7,6 +7,8 @@
 #include <QStringView>
 #include <array>
 
+class QRandomGenerator;
+
 inline constexpr int NejvetsiMrizka = 10;
 
 // The holes of the card in its starting position, indexed [c][r].
@@ -38,3 +40,27 @@ QString MrizkaDesifruj(QStringView text, const Okenka &okenka, int n);
 
 // The size the grille functions work with: n limited to 0..10.
 int PlatnaVelikostMrizky(int n);
+
+// For each cell, indexed [c][r], how many of the four positions uncover it: a good card uncovers
+// every cell exactly once. A hole in the middle cell of an odd grid turns onto itself; it is
+// written in the first position only, so it counts once.
+using PocetOdkryti = std::array<std::array<int, NejvetsiMrizka>, NejvetsiMrizka>;
+PocetOdkryti PocitejOdkryti(const Okenka &okenka, int n);
+
+// How far a card is from uncovering every cell exactly once.
+struct StavMrizky
+{
+    int chybi = 0;    // cells no position uncovers: they stay "_"
+    int prekryva = 0; // cells more than one position uncovers: a hole lands on a used cell
+
+    bool vPoradku() const { return chybi == 0 && prekryva == 0; }
+};
+StavMrizky ZhodnotMrizku(const PocetOdkryti &pocty, int n);
+
+// What the window says about a card: "Mřížka je v pořádku", or how many cells are missing and
+// how many overlap ("Chybí 3 políčka, 2 se překrývají").
+QString PopisStavuMrizky(StavMrizky stav);
+
+// A card that uncovers every cell exactly once: of every four cells that the turns carry into
+// each other, one chosen by nahoda is a hole; the middle cell of an odd grid is a hole too.
+Okenka NahodnaOkenka(int n, QRandomGenerator &nahoda);

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -73,7 +74,10 @@ TTalvoPrehled::TTalvoPrehled(QWidget *parent) : QWidget(parent)
     pozadi->setFrameStyle(QFrame::Box | QFrame::Plain);
     pozadi->setLineWidth(1);
     pozadi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pozadi->setFixedSize(SirkaPozadi, VyskaPozadi);
+    // The content keeps its full 785 pixels: the frame and the vertical scroll bar that a description
+    // taller than the box brings come on top, so no text box is ever cut off at the right.
+    const int scrollbar = pozadi->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pozadi);
+    pozadi->setFixedSize(SirkaPozadi + 2 * pozadi->frameWidth() + scrollbar, VyskaPozadi);
     m_plocha = pozadi->widget();
     m_plocha->resize(SirkaPozadi, 0);
     okno->setWidget(pozadi);

@@ -14,6 +14,7 @@
 #include "app/Main.h"
 #include "app/PracovniSlozka.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "exercises/Cviceni.h"
 #include "resources/Pisma.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -133,6 +134,20 @@ std::map<QString, Scena> sceny()
              stiskni(aktivni(h), "ZasifrujDesifrujB");
          }},
         {QStringLiteral("prehled"), [](TTalvoMain &h) { popisKUkazce(h)->trigger(); }},
+        {QStringLiteral("cviceni"),
+         [](TTalvoMain &h) {
+             spust(h, "Test");
+             auto *test = qobject_cast<TTalvoCviceni *>(h.aktivniOkno());
+             if (!test)
+                 chyba(QStringLiteral("the quiz did not open"));
+             // Six answers right, one wrong, three left out: a score of 6 to 4 after "Vyhodnotit".
+             for (int q = 0; q < 6; ++q)
+                 test->spravnaVolba(q)->setChecked(true);
+             for (QRadioButton *volba : test->volby(6))
+                 if (volba != test->spravnaVolba(6))
+                     volba->setChecked(true);
+             stiskni(*test, "Button1");
+         }},
         {QStringLiteral("editor"),
          [](TTalvoMain &h) {
              spust(h, "Nova");

@@ -1,5 +1,7 @@
 #include "ciphers/Mrizka.h"
 
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -62,6 +64,8 @@ private slots:
     void otoc();
     void sifruj_data();
     void sifruj();
+    void odkryti_data();
+    void odkryti();
 };
 
 void TestMrizka::otoc_data()
@@ -136,6 +140,55 @@ void TestMrizka::sifruj()
     if (sifra.size() == n * n)
         QCOMPARE(MrizkaSifruj(text, dirky, n), sifra);
     QCOMPARE(MrizkaDesifruj(sifra, dirky, n), desifrovano);
+}
+
+void TestMrizka::odkryti_data()
+{
+    QTest::addColumn<int>("n");
+    for (int n = 1; n <= NejvetsiMrizka; ++n)
+        QTest::addRow("N=%d", n) << n;
+}
+
+// For random hole sets, a cell's count is the number of turned copies of the card with a hole over
+// it (the middle of an odd grid once), and 0 exactly where the engine's map leaves "_". A random
+// good card uncovers every cell once, so every text of n x n characters goes in whole and comes back.
+void TestMrizka::odkryti()
+{
+    QFETCH(int, n);
+    QRandomGenerator nahoda(20240 + n);
+    QSet<QByteArray> ruzne;
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        Okenka okenka{};
+        MapaPozic otocena{};
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                otocena[c][r] = (okenka[c][r] = nahoda.bounded(4) == 0) ? u'#' : u'.';
+        PocetOdkryti ocekavane{};
+        for (int otoceni = 0; otoceni < 4; ++otoceni, otocena = OtocMrizku(otocena, n))
+            for (int c = 0; c < n; ++c)
+                for (int r = 0; r < n; ++r)
+                    ocekavane[c][r] += otocena[c][r] == u'#';
+        if (n % 2 == 1)
+            ocekavane[n / 2][n / 2] = okenka[n / 2][n / 2];
+        const PocetOdkryti pocty = PocitejOdkryti(okenka, n);
+        const MapaPozic mapa = OznacPozice(okenka, n);
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                QVERIFY(pocty[c][r] == ocekavane[c][r] && (pocty[c][r] == 0) == (mapa[c][r] == NeodkrytaBunka));
+        QCOMPARE(ZhodnotMrizku(pocty, n).chybi, n * n - KapacitaMrizky(mapa, n));
+
+        const Okenka dobra = NahodnaOkenka(n, nahoda);
+        QVERIFY(ZhodnotMrizku(PocitejOdkryti(dobra, n), n).vPoradku() && (n % 2 == 0 || dobra[n / 2][n / 2]));
+        QString text;
+        for (int i = 0; i < n * n; ++i)
+            text.append(QChar(u'0' + nahoda.bounded(47))); // "0" to "^": no "_"
+        const QString sifra = MrizkaSifruj(text, dobra, n);
+        QVERIFY(!sifra.contains(NeodkrytaBunka));
+        QCOMPARE(MrizkaDesifruj(sifra, dobra, n), text);
+        ruzne.insert(QByteArray(reinterpret_cast<const char *>(&dobra), sizeof dobra));
+    }
+    // From 4 x 4 on there are at least 4^4 good cards, so random ones do vary.
+    QVERIFY(n < 4 || ruzne.size() > 50);
 }
 
 QTEST_GUILESS_MAIN(TestMrizka)

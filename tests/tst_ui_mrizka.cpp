@@ -2,6 +2,7 @@
 #include "support/OdpovidacOken.h"
 #include "windows/Mrizkaunit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,7 +49,20 @@ struct Okno
     QPlainTextEdit *cil = form->findChild<QPlainTextEdit *>("Cil");
     Okno() { form->show(); }
     void stiskni(const char *jmeno) { QTest::mouseClick(form->findChild<QPushButton *>(jmeno), Qt::LeftButton); }
+    QString stav() const { return form->findChild<QLabel *>("StavMrizkyLab")->text(); }
+    // How many cells of the grid show a frame in the given colour.
+    int ramecku(QRgb barva) const
+    {
+        const QImage obraz = plocha->grab().toImage();
+        int pocet = 0;
+        for (int c = 0; c < form->velikost(); ++c)
+            for (int r = 0; r < form->velikost(); ++r)
+                pocet += obraz.pixel(536 + 20 * c + 9, 294 + 20 * r + 17) == barva;
+        return pocet;
+    }
 };
+const QRgb Cervena = qRgb(0xd0, 0x10, 0x10);
+const QRgb Modra = qRgb(0x10, 0x50, 0xe0);
 } // namespace
 
 class TestMrizkaOkno : public QObject
@@ -62,6 +76,8 @@ private slots:
     void mys_data();
     void mys();
     void kresba();
+    void pomocnik_data();
+    void pomocnik();
 };
 
 void TestMrizkaOkno::stisk_data()
@@ -199,6 +215,55 @@ void TestMrizkaOkno::kresba()
     for (const QPoint bod : {QPoint(0, 0), QPoint(158, 118), QPoint(318, 318), QPoint(19, 5), QPoint(205, 39)})
         QCOMPARE(obraz.pixel(bod),
                  bod.x() % 20 == 19 || bod.y() % 20 == 19 ? qRgb(255, 255, 255) : qRgb(191, 191, 191));
+}
+
+void TestMrizkaOkno::pomocnik_data()
+{
+    QTest::addColumn<QString>("velikost");
+    QTest::addColumn<QPoint>("klik"); // a point clicked on the grid, (0, 0) for a press of "Náhodná mřížka"
+    QTest::addColumn<QString>("stav");
+    QTest::addColumn<int>("cervenych");
+    QTest::addColumn<int>("modrych");
+    QTest::newRow("defaults") << "6" << QPoint(1, 1) << "Mřížka je v pořádku" << 0 << 0;
+    QTest::newRow("cut (2, 3)") << "6" << QPoint(580, 360) << "4 políčka se překrývají" << 0 << 4;
+    QTest::newRow("close (5, 5)") << "6" << QPoint(653, 411) << "Chybí 4 políčka" << 4 << 0;
+    QTest::newRow("size 7") << "7" << QPoint(1, 1) << "Chybí 24 políček, 8 se překrývá" << 24 << 8;
+    QTest::newRow("size 1, closed") << "1" << QPoint(545, 303) << "Chybí 1 políčko" << 1 << 0;
+    QTest::newRow("size 2, diagonal") << "2" << QPoint(1, 1) << "4 políčka se překrývají" << 0 << 4;
+    for (const char *n : {"1", "4", "9", "10"})
+        QTest::addRow("random, size %s", n) << n << QPoint() << "Mřížka je v pořádku" << 0 << 0;
+}
+
+// Cells never uncovered are framed red, those uncovered more than once blue; the line under the grid
+// counts them and the legend shows only then. A text of n x n characters leaves "_" in the target
+// exactly in the red cells, and a random card has none.
+void TestMrizkaOkno::pomocnik()
+{
+    QFETCH(QString, velikost);
+    QFETCH(QPoint, klik);
+    QFETCH(QString, stav);
+    QFETCH(int, cervenych);
+    QFETCH(int, modrych);
+    Okno o;
+    auto *pole = o.form->findChild<QLineEdit *>("velikostMrizky");
+    if (pole->text() != velikost) {
+        pole->selectAll();
+        QTest::keyClicks(pole, velikost);
+    }
+    const QString predtim = namalovano(o.plocha);
+    if (klik.isNull())
+        o.stiskni("NahodnaMrizkaB");
+    else
+        QTest::mouseClick(o.plocha, Qt::LeftButton, {}, klik);
+    QCOMPARE(o.stav(), stav);
+    QCOMPARE(o.ramecku(Cervena), cervenych);
+    QCOMPARE(o.ramecku(Modra), modrych);
+    QCOMPARE(o.form->findChild<QLabel *>("LegendaMrizkyLab")->isVisibleTo(o.form.get()), cervenych + modrych > 0);
+    const int n = o.form->velikost();
+    QVERIFY(!klik.isNull() || n < 9 || namalovano(o.plocha) != predtim);
+    o.zdroj->setPlainText(QString("abcdefghijklmnopqrstuvwxyz0123456789").repeated(3).left(n * n));
+    o.stiskni("ZasifrujB");
+    QCOMPARE(o.cil->toPlainText().count(u'_'), cervenych);
 }
 
 QTEST_MAIN(TestMrizkaOkno)

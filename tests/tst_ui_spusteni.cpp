@@ -92,13 +92,17 @@ void TestSpusteni::pracovniSlozka_data()
     const QString prirucka = u"user/Talvo/talvo_uzivatelska_dokumentace.pdf=guide 2"_s;
     QTest::newRow("first start: the store and the guide are copied")
         << true << QStringList{} << u"user/Talvo"_s << QStringList{morse, prirucka} << false;
-    QTest::newRow("the user's own store is left alone, the guide is added")
+    QTest::newRow("own descriptions stay and the shipped ones join them")
         << true << QStringList{u"user/Talvo/talvoPrehled/Moje/Moje-nadpis.txt=moje"_s} << u"user/Talvo"_s
-        << QStringList{u"user/Talvo/talvoPrehled/Moje/Moje-nadpis.txt=moje"_s,
-                       u"user/Talvo/talvoPrehled/Morse/Morse-nadpis.txt=(none)"_s, prirucka}
-        << false;
-    QTest::newRow("an empty store stays empty")
-        << true << QStringList{u"user/Talvo/talvoPrehled/"_s} << u"user/Talvo"_s
+        << QStringList{u"user/Talvo/talvoPrehled/Moje/Moje-nadpis.txt=moje"_s, morse, prirucka} << false;
+    QTest::newRow("an edited shipped description is not overwritten")
+        << true << QStringList{u"user/Talvo/talvoPrehled/Morse/Morse-nadpis.txt=upraveno"_s} << u"user/Talvo"_s
+        << QStringList{u"user/Talvo/talvoPrehled/Morse/Morse-nadpis.txt=upraveno"_s, prirucka} << false;
+    QStringList plne;
+    for (int i = 1; i <= 25; ++i)
+        plne << u"user/Talvo/talvoPrehled/D%1/"_s.arg(i);
+    QTest::newRow("a store of 25 descriptions takes no more")
+        << true << plne << u"user/Talvo"_s
         << QStringList{u"user/Talvo/talvoPrehled/Morse/Morse-nadpis.txt=(none)"_s, prirucka} << false;
     QTest::newRow("a guide of an older version is replaced")
         << true << QStringList{u"user/Talvo/talvo_uzivatelska_dokumentace.pdf=guide 1"_s} << u"user/Talvo"_s

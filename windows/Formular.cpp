@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -137,6 +138,17 @@ QCheckBox *zaskrtavatko(QWidget *rodic, QAnyStringView jmeno, const QString &tex
     return pole;
 }
 
+QSpinBox *cislo(QWidget *rodic, QAnyStringView jmeno, int nejmene, int nejvice, int hodnota)
+{
+    auto *pole = new QSpinBox(rodic);
+    pole->setObjectName(jmeno);
+    pole->setRange(nejmene, nejvice);
+    pole->setValue(hodnota);
+    // Typing a number out of range is finished by the box itself, not answered with a box.
+    pole->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    return pole;
+}
+
 namespace {
 // Gives the controls inside a bold-captioned group box their normal weight back as they are
 // polished, unless they were given a font of their own. (A style sheet would make only the caption
@@ -242,10 +254,15 @@ QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirk
     box->setLineWrapMode(QTextEdit::FixedPixelWidth);
     box->setLineWrapColumnOrWidth(sirka - 2 * box->frameWidth());
     box->resize(sirka, box->height());
-    // A thin margin above and below, so that a line fits a box only a little taller than the font.
+    // Only as much room above the first line as the accents of capitals (Š, Á, Ř) rise above the
+    // font's ascent, none below the last, so that a line fits a box only a little taller than the font
+    // and "Šnek" does not read "Snek".
     box->document()->setDocumentMargin(1);
     box->setPlainText(text);
+    const QFontMetrics mira(box->font());
     QTextFrameFormat okraje = box->document()->rootFrame()->frameFormat();
+    okraje.setTopMargin(qMax(1, -mira.boundingRect(QStringLiteral("ŠÁŘ")).top() - mira.ascent()));
+    okraje.setBottomMargin(0);
     okraje.setLeftMargin(4);
     okraje.setRightMargin(4);
     box->document()->rootFrame()->setFrameFormat(okraje);

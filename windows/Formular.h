@@ -21,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSpinBox;
 class QTextEdit;
 class QWidget;
 
@@ -47,6 +48,9 @@ QLineEdit *editace(QWidget *rodic, QAnyStringView jmeno, const QString &text = {
 
 QRadioButton *prepinac(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool vybrany = false);
 QCheckBox *zaskrtavatko(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool zaskrtnuto = false);
+
+// A box for a whole number from nejmene to nejvice, showing hodnota at start.
+QSpinBox *cislo(QWidget *rodic, QAnyStringView jmeno, int nejmene, int nejvice, int hodnota);
 
 // A group box; an empty titulek gives a box without caption.
 QGroupBox *skupina(QWidget *rodic, QAnyStringView jmeno, const QString &titulek = {}, bool tucne = false);

@@ -3,6 +3,8 @@
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
 #include "windows/Formular.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Vystrihovanky.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,7 +41,8 @@ TKoleckoSifrujForm::TKoleckoSifrujForm(QWidget *parent)
     });
     connect(ZasifrujDesifrujB, &QPushButton::clicked, this, &TKoleckoSifrujForm::ZasifrujDesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TKoleckoSifrujForm::Button1Click);
-    poradiFokusu({Zdroj, Cil, ZasifrujDesifrujB, klicE, bezCh, sCh, Button1});
+    connect(VytiskniKoleckoB, &QPushButton::clicked, this, &TKoleckoSifrujForm::VytiskniKoleckoBClick);
+    poradiFokusu({Zdroj, Cil, ZasifrujDesifrujB, klicE, bezCh, sCh, Button1, VytiskniKoleckoB});
     Zdroj->setFocus();
 }
 
@@ -105,10 +108,17 @@ void TKoleckoSifrujForm::vytvorOvladace()
 
     KoleckoImage = obrazek(plocha, "KoleckoImage", QPixmap());
     KoleckoImage->setFixedSize(260, 260);
+    VytiskniKoleckoB = tlacitko(plocha, "VytiskniKoleckoB", QStringLiteral("Vytisknout kolečko k vystřižení"),
+                                QStringLiteral("Vytiskne oba kotouče vybraného kolečka ve skutečné velikosti "
+                                               "(14 a 10 cm) k vystřižení a spojení připínáčkem."));
+    auto *kolecko = new QVBoxLayout;
+    kolecko->addWidget(KoleckoImage);
+    kolecko->addWidget(VytiskniKoleckoB, 0, Qt::AlignHCenter);
+    kolecko->addStretch();
     auto *spodek = new QHBoxLayout;
     spodek->addLayout(texty, 1);
     spodek->addSpacing(12);
-    spodek->addWidget(KoleckoImage, 0, Qt::AlignTop);
+    spodek->addLayout(kolecko);
 
     sloupec->addWidget(Label1);
     sloupec->addWidget(Label5);
@@ -167,6 +177,13 @@ void TKoleckoSifrujForm::ZdrojDblClick()
 void TKoleckoSifrujForm::CilDblClick()
 {
     Cil->selectAll();
+}
+
+void TKoleckoSifrujForm::VytiskniKoleckoBClick()
+{
+    const Vystrihovanka kolecko = Vystrihovanka::zKolecka(druhKolecka());
+    TTiskZprav::proOkno(this)->vyberATiskni(
+        [&kolecko](QPrinter &tiskarna, QString *chyba) { return TiskniVystrihovanku(tiskarna, kolecko, chyba); });
 }
 
 void TKoleckoSifrujForm::NaplnTisk()

@@ -1,7 +1,8 @@
 #pragma once
 // The cipher wheel window: one button both enciphers and deciphers the source with the wheel
 // turned to a one-character key, on the wheel with or without the CH sector; the picture shows
-// the selected wheel. Reports source, key and target for Save and Print.
+// the selected wheel. Reports source, key and target for Save and Print. A button under the
+// picture prints the selected wheel's two discs at real size, to cut out and pin together.
 
 #include "ciphers/Kolecko.h"
 #include "windows/NastrojoveOkno.h"
@@ -35,6 +36,7 @@ public slots:
     void ZasifrujDesifrujBClick();
     void ZdrojDblClick();
     void CilDblClick();
+    void VytiskniKoleckoBClick();
 
 private:
     void vytvorOvladace();
@@ -57,6 +59,7 @@ private:
     QLabel *Label3 = nullptr;
     QPlainTextEdit *Zdroj = nullptr;
     QLabel *KoleckoImage = nullptr;
+    QPushButton *VytiskniKoleckoB = nullptr;
     QPushButton *ZasifrujDesifrujB = nullptr;
     QPushButton *Button1 = nullptr;
     QLabel *Label4 = nullptr;

@@ -3,7 +3,12 @@
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
 #include "windows/Formular.h"
+#include "windows/PrehravacMorseovky.h"
+#include "windows/zpravy/Ukladani.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 TMorseovkaForm::TMorseovkaForm(QWidget *parent)
@@ -23,6 +30,14 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     connect(ZasifrujB, &QPushButton::clicked, this, &TMorseovkaForm::ZasifrujBClick);
     connect(DesifrujB, &QPushButton::clicked, this, &TMorseovkaForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TMorseovkaForm::Button1Click);
+    connect(PrehratB, &QPushButton::clicked, this, &TMorseovkaForm::PrehratBClick);
+    connect(ZastavitB, &QPushButton::clicked, this, &TMorseovkaForm::ZastavitBClick);
+    connect(UlozitZvukB, &QPushButton::clicked, this, &TMorseovkaForm::UlozitZvukBClick);
+    m_prehravac = new TPrehravacMorseovky(this);
+    connect(m_prehravac, &TPrehravacMorseovky::skonceno, this, [this](const QString &chyba) {
+        ZastavitB->setEnabled(false);
+        ukazStavZvuku(chyba);
+    });
     Zdroj->setFocus();
 }
 
@@ -91,6 +106,48 @@ void TMorseovkaForm::vytvorOvladace()
     sloupec->addSpacing(4);
     sloupec->addWidget(Label4);
     sloupec->addWidget(Cil, 1);
+    sloupec->addLayout(vytvorRadekZvuku(plocha));
+}
+
+QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
+{
+    PrehratB = tlacitko(plocha, "PrehratB", QStringLiteral("Přehrát"),
+                        QStringLiteral("Přehraje morseovku cílového textu jako zvuk (při prázdném cílovém textu "
+                                       "morseovku zdrojového textu)."));
+    ZastavitB = tlacitko(plocha, "ZastavitB", QStringLiteral("Zastavit"), QStringLiteral("Zastaví přehrávání."));
+    ZastavitB->setEnabled(false);
+    UlozitZvukB = tlacitko(plocha, "UlozitZvukB", QStringLiteral("Uložit zvuk…"),
+                           QStringLiteral("Uloží tentýž zvuk do souboru WAV."));
+    for (QPushButton *b : {PrehratB, ZastavitB, UlozitZvukB})
+        b->setMinimumWidth(90);
+    RychlostLab = popisek(plocha, "RychlostLab", QStringLiteral("Rychlost (slov/min):"));
+    rychlostE = cislo(plocha, "rychlostE", NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov,
+                      NastaveniZvuku{}.slovZaMinutu);
+    FrekvenceLab = popisek(plocha, "FrekvenceLab", QStringLiteral("Tón (Hz):"));
+    frekvenceE = cislo(plocha, "frekvenceE", NastaveniZvuku::NejnizsiTon, NastaveniZvuku::NejvyssiTon,
+                       NastaveniZvuku{}.frekvence);
+    frekvenceE->setSingleStep(50);
+    StavZvukuLab = popisek(plocha, "StavZvukuLab", QString());
+    for (QLabel *l : {RychlostLab, FrekvenceLab, StavZvukuLab})
+        l->setWordWrap(false);
+    // A long message is cut at the window's edge instead of widening the window.
+    StavZvukuLab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    RychlostLab->setBuddy(rychlostE);
+    FrekvenceLab->setBuddy(frekvenceE);
+
+    auto *radek = new QHBoxLayout;
+    radek->addWidget(PrehratB);
+    radek->addWidget(ZastavitB);
+    radek->addWidget(UlozitZvukB);
+    radek->addSpacing(12);
+    radek->addWidget(RychlostLab);
+    radek->addWidget(rychlostE);
+    radek->addSpacing(8);
+    radek->addWidget(FrekvenceLab);
+    radek->addWidget(frekvenceE);
+    radek->addSpacing(12);
+    radek->addWidget(StavZvukuLab, 1);
+    return radek;
 }
 
 int TMorseovkaForm::pocetZnaku() const
@@ -106,6 +163,8 @@ void TMorseovkaForm::ZasifrujBClick()
         return;
     Cil->setEnabled(true);
     Cil->setPlainText(MorseSifruj(zdroj, pocetZnaku()));
+    m_cilZDesifrovani = false;
+    m_desifrovanyKod.clear();
 }
 
 void TMorseovkaForm::DesifrujBClick()
@@ -117,6 +176,8 @@ void TMorseovkaForm::DesifrujBClick()
     ukazZdroj(zdroj);
     Cil->setEnabled(true);
     Cil->setPlainText(MorseDesifruj(zdroj, pocetZnaku()));
+    m_cilZDesifrovani = true;
+    m_desifrovanyKod = zdroj;
 }
 
 void TMorseovkaForm::ZdrojDblClick()
@@ -127,6 +188,98 @@ void TMorseovkaForm::ZdrojDblClick()
 void TMorseovkaForm::CilDblClick()
 {
     Cil->selectAll();
+}
+
+QString TMorseovkaForm::kodKPrehrani() const
+{
+    const QString cil = Cil->toPlainText();
+    if (cil.isEmpty()) {
+        const QStringView znaky = sInterpunkciRB->isChecked() ? ZnakyMorseSInterpunkci : ZnakyMorseBezInterpunkce;
+        return MorseSifruj(VycistiMalymi(Zdroj->toPlainText(), znaky, NahradaMala), pocetZnaku());
+    }
+    return m_cilZDesifrovani ? m_desifrovanyKod : cil;
+}
+
+NastaveniZvuku TMorseovkaForm::nastaveniZvuku() const
+{
+    NastaveniZvuku nastaveni;
+    nastaveni.slovZaMinutu = rychlostE->value();
+    nastaveni.frekvence = frekvenceE->value();
+    return nastaveni;
+}
+
+void TMorseovkaForm::ukazStavZvuku(const QString &text)
+{
+    // One line beside the buttons; a text too long for it can be read in full as the hint.
+    StavZvukuLab->setText(text);
+    StavZvukuLab->setToolTip(text);
+}
+
+void TMorseovkaForm::PrehratBClick()
+{
+    QString chyba;
+    if (!m_prehravac->prehraj(kodKPrehrani(), nastaveniZvuku(), &chyba)) {
+        ukazStavZvuku(chyba);
+        return;
+    }
+    ZastavitB->setEnabled(true);
+    ukazStavZvuku(QStringLiteral("Přehrává se…"));
+}
+
+void TMorseovkaForm::ZastavitBClick()
+{
+    m_prehravac->zastav();
+}
+
+QFileDialog *TMorseovkaForm::dialogZvuku()
+{
+    if (m_dialogZvuku)
+        return m_dialogZvuku;
+    m_dialogZvuku = new QFileDialog(this, QStringLiteral("Uložit zvuk"));
+    m_dialogZvuku->setObjectName(QStringLiteral("UlozitZvukDialog"));
+    // The Qt dialog, so it looks the same everywhere and tests can answer it.
+    m_dialogZvuku->setOption(QFileDialog::DontUseNativeDialog, true);
+    m_dialogZvuku->setAcceptMode(QFileDialog::AcceptSave);
+    m_dialogZvuku->setFileMode(QFileDialog::AnyFile);
+    m_dialogZvuku->setDefaultSuffix(QStringLiteral("wav"));
+    m_dialogZvuku->setNameFilter(QStringLiteral("zvuk WAV (*.wav)"));
+    const QDir pracovni = QDir::current();
+    const QString slozka = pracovni.absoluteFilePath(QString::fromLatin1(SlozkaUlozenych));
+    m_dialogZvuku->setDirectory(QDir(slozka).exists() ? slozka : pracovni.absolutePath());
+    m_dialogZvuku->selectFile(QStringLiteral("morseovka.wav"));
+    return m_dialogZvuku;
+}
+
+void TMorseovkaForm::UlozitZvukBClick()
+{
+    const QString kod = kodKPrehrani();
+    if (UsekyMorseovky(kod).isEmpty()) {
+        ukazStavZvuku(QStringLiteral("Není co uložit."));
+        return;
+    }
+    QFileDialog *dialog = dialogZvuku();
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().value(0).isEmpty())
+        return;
+    ulozZvuk(dialog->selectedFiles().first(), kod);
+}
+
+void TMorseovkaForm::ulozZvuk(const QString &soubor, const QString &kod)
+{
+    // Written beside the old file and put in its place only when complete.
+    QSaveFile wav(soubor);
+    ZvukMorseovky zvuk(kod, nastaveniZvuku());
+    QString chyba;
+    if (!wav.open(QIODevice::WriteOnly))
+        chyba = wav.errorString();
+    else if (ZapisWav(wav, zvuk, &chyba) && !wav.commit())
+        chyba = wav.errorString();
+    if (!chyba.isEmpty()) {
+        hlaseni(this,
+                QStringLiteral("Zvuk nelze uložit do souboru %1: %2").arg(QDir::toNativeSeparators(soubor), chyba),
+                QMessageBox::Critical);
+        return;
+    }
+    ukazStavZvuku(QStringLiteral("Uloženo: %1").arg(QFileInfo(soubor).fileName()));
 }
 
 void TMorseovkaForm::NaplnTisk()

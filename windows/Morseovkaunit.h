@@ -1,15 +1,21 @@
 #pragma once
 // The Morse window: encodes a text to Morse code or decodes Morse code, with or without the
-// thirteen punctuation marks, and reports its source and target for Save and Print.
+// thirteen punctuation marks, and reports its source and target for Save and Print. Its Morse code
+// can be heard ("Přehrát") and saved as a WAV file ("Uložit zvuk…") at a chosen speed and tone.
 
+#include "ciphers/MorseovkaZvuk.h"
 #include "windows/NastrojoveOkno.h"
 
+class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
+class TPrehravacMorseovky;
 
 class TMorseovkaForm : public TOknoSeZpravou
 {
@@ -23,14 +29,28 @@ public:
     // How many entries of the Morse table the selected mode uses.
     int pocetZnaku() const;
 
+    // The Morse code the sound buttons play and save: the target after "Zašifruj", the code the
+    // target was decoded from after "Dešifruj", the encoding of the cleaned source while the
+    // target is empty.
+    QString kodKPrehrani() const;
+    NastaveniZvuku nastaveniZvuku() const;
+    // The dialog of "Uložit zvuk…", made on first use.
+    QFileDialog *dialogZvuku();
+
 public slots:
     void ZasifrujBClick();
     void DesifrujBClick();
     void ZdrojDblClick();
     void CilDblClick();
+    void PrehratBClick();
+    void ZastavitBClick();
+    void UlozitZvukBClick();
 
 private:
     void vytvorOvladace();
+    QLayout *vytvorRadekZvuku(QWidget *plocha);
+    void ukazStavZvuku(const QString &text);
+    void ulozZvuk(const QString &soubor, const QString &kod);
 
     QLabel *Label1 = nullptr;
     QFrame *Shape1 = nullptr;
@@ -47,4 +67,18 @@ private:
     QPushButton *Button1 = nullptr;
     QLabel *Label4 = nullptr;
     QPlainTextEdit *Cil = nullptr;
+    QPushButton *PrehratB = nullptr;
+    QPushButton *ZastavitB = nullptr;
+    QPushButton *UlozitZvukB = nullptr;
+    QLabel *RychlostLab = nullptr;
+    QSpinBox *rychlostE = nullptr;
+    QLabel *FrekvenceLab = nullptr;
+    QSpinBox *frekvenceE = nullptr;
+    QLabel *StavZvukuLab = nullptr;
+
+    TPrehravacMorseovky *m_prehravac = nullptr;
+    QFileDialog *m_dialogZvuku = nullptr;
+    // The cleaned source of the last "Dešifruj", while the target shows what it decoded to.
+    QString m_desifrovanyKod;
+    bool m_cilZDesifrovani = false;
 };

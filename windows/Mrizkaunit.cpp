@@ -3,6 +3,8 @@
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
 #include "windows/Formular.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Vystrihovanky.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,14 +13,19 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace {
-// The content area at its design size; the controls sit at fixed places in it.
-constexpr QSize PlochaOkna(784, 570);
+// The content area at its design size; the controls sit at fixed places in it. The card helper
+// sits below the largest grid, so it never covers a cell.
+constexpr QSize PlochaOkna(784, 615);
+constexpr int VrchPomocnika = TMrizkaForm::PocatekMrizky.y() + NejvetsiMrizka * TMrizkaForm::VelikostBunky + 8;
+constexpr QColor BarvaChybi(0xd0, 0x10, 0x10);
+constexpr QColor BarvaPrekryva(0x10, 0x50, 0xe0);
 constexpr int CisloObrazkuMrizky = 51;
 constexpr int VychoziVelikost = 6;
 
@@ -39,7 +46,8 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
 {
     vytvorLevySloupec();
     vytvorPravySloupec();
-    poradiFokusu({Zdroj, Cil, ZasifrujB, velikostMrizky, DesifrujB, Button1});
+    vytvorPomocnika();
+    poradiFokusu({Zdroj, Cil, ZasifrujB, velikostMrizky, DesifrujB, Button1, NahodnaMrizkaB, VytiskniMrizkuB});
 
     const QPixmap mrizka = bitmapaZdroje(CisloObrazkuMrizky);
     obrazekMrizky = mrizka.copy(0, 0, NejvetsiMrizka * VelikostBunky, NejvetsiMrizka * VelikostBunky);
@@ -59,6 +67,8 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
     connect(DesifrujB, &QPushButton::clicked, this, &TMrizkaForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TMrizkaForm::Button1Click);
     connect(velikostMrizky, &QLineEdit::textChanged, this, &TMrizkaForm::velikostMrizkyChange);
+    connect(NahodnaMrizkaB, &QPushButton::clicked, this, &TMrizkaForm::NahodnaMrizkaBClick);
+    connect(VytiskniMrizkuB, &QPushButton::clicked, this, &TMrizkaForm::VytiskniMrizkuBClick);
     Zdroj->setFocus();
 }
 
@@ -135,6 +145,25 @@ void TMrizkaForm::vytvorPravySloupec()
     SvislyObr = obrazek(plocha, "SvislyObr", bila);
 }
 
+void TMrizkaForm::vytvorPomocnika()
+{
+    QWidget *plocha = obsah();
+    const int x = PocatekMrizky.x();
+    StavMrizkyLab = popisek(plocha, "StavMrizkyLab", QString(), true);
+    StavMrizkyLab->setGeometry(x, VrchPomocnika, 240, 16);
+    LegendaMrizkyLab = popisek(plocha, "LegendaMrizkyLab",
+                               QStringLiteral("Červený rámeček: políčko se neodkryje nikdy, modrý: odkryje se "
+                                              "vícekrát."));
+    LegendaMrizkyLab->setGeometry(x, VrchPomocnika + 18, 240, 28);
+    NahodnaMrizkaB = tlacitko(plocha, "NahodnaMrizkaB", QStringLiteral("Náhodná mřížka"),
+                              QStringLiteral("Vystřihne náhodnou mřížku, která odkryje každé políčko právě jednou."));
+    NahodnaMrizkaB->setGeometry(x, VrchPomocnika + 50, 200, 25);
+    VytiskniMrizkuB = tlacitko(plocha, "VytiskniMrizkuB", QStringLiteral("Vytisknout mřížku k vystřižení"),
+                               QStringLiteral("Vytiskne mřížku ve skutečné velikosti (políčko 1 cm) s návodem a "
+                                              "čtvercem pro zápis."));
+    VytiskniMrizkuB->setGeometry(x, VrchPomocnika + 80, 200, 25);
+}
+
 void TMrizkaForm::RozmistiCary()
 {
     const int v = m_velikost * VelikostBunky;
@@ -181,6 +210,32 @@ Okenka TMrizkaForm::VychoziOkenka(int n)
 void TMrizkaForm::postavMrizku()
 {
     m_okenka = VychoziOkenka(m_velikost);
+    aktualizujStav();
+}
+
+void TMrizkaForm::aktualizujStav()
+{
+    m_pocty = PocitejOdkryti(m_okenka, m_velikost);
+    const StavMrizky stav = ZhodnotMrizku(m_pocty, m_velikost);
+    StavMrizkyLab->setText(PopisStavuMrizky(stav));
+    QPalette paleta = StavMrizkyLab->palette();
+    paleta.setColor(QPalette::WindowText, stav.vPoradku() ? QColor(0x00, 0x70, 0x20) : BarvaChybi);
+    StavMrizkyLab->setPalette(paleta);
+    LegendaMrizkyLab->setVisible(!stav.vPoradku());
+}
+
+void TMrizkaForm::NahodnaMrizkaBClick()
+{
+    m_okenka = NahodnaOkenka(m_velikost, *QRandomGenerator::global());
+    aktualizujStav();
+    obsah()->update();
+}
+
+void TMrizkaForm::VytiskniMrizkuBClick()
+{
+    const Vystrihovanka karta = Vystrihovanka::zMrizky(m_okenka, m_velikost);
+    TTiskZprav::proOkno(this)->vyberATiskni(
+        [&karta](QPrinter &tiskarna, QString *chyba) { return TiskniVystrihovanku(tiskarna, karta, chyba); });
 }
 
 void TMrizkaForm::velikostMrizkyChange()
@@ -236,6 +291,7 @@ void TMrizkaForm::FormPaint(QPainter &malir) const
 {
     kresliMrizku(malir);
     kresliOkenka(malir);
+    kresliPokryti(malir);
 }
 
 void TMrizkaForm::kresliMrizku(QPainter &malir) const
@@ -256,6 +312,24 @@ void TMrizkaForm::kresliOkenka(QPainter &malir) const
     }
 }
 
+void TMrizkaForm::kresliPokryti(QPainter &malir) const
+{
+    for (int c = 0; c < m_velikost; ++c) {
+        for (int r = 0; r < m_velikost; ++r) {
+            if (m_pocty[c][r] == 1)
+                continue;
+            const QColor barva = m_pocty[c][r] == 0 ? BarvaChybi : BarvaPrekryva;
+            // Two pixels wide, inside the square's light area, leaving its middle as it was.
+            const QRect ctverec = ctverecBunky(QPoint(c, r)).translated(PocatekMrizky);
+            const QPoint roh = ctverec.topLeft() + QPoint(1, 1);
+            malir.fillRect(QRect(roh, QSize(17, 2)), barva);
+            malir.fillRect(QRect(roh + QPoint(0, 15), QSize(17, 2)), barva);
+            malir.fillRect(QRect(roh, QSize(2, 17)), barva);
+            malir.fillRect(QRect(roh + QPoint(15, 0), QSize(2, 17)), barva);
+        }
+    }
+}
+
 void TMrizkaForm::FormMouseDown(QPoint bod)
 {
     if (const auto bunka = bunkaNaBode(bod))
@@ -267,6 +341,7 @@ void TMrizkaForm::prepniOkenko(QPoint bunka)
 {
     bool &okenko = m_okenka[bunka.x()][bunka.y()];
     okenko = !okenko;
+    aktualizujStav();
 }
 
 void TMrizkaForm::spustSifru(Sifra sifra)

@@ -7,6 +7,11 @@
 // The holes are the engine's Okenka, kept by the window; a hole shows as its square of the grid
 // picture inverted. Four black bars frame the N x N grid and two white covers hide the rest of
 // the 10 x 10 picture. Every change of the size box rebuilds the grid with the default holes.
+//
+// Below the grid the window helps to make a card that uncovers every cell exactly once: cells no
+// position uncovers get a red frame, cells uncovered more than once a blue one, and a line says
+// what is wrong. "Náhodná mřížka" cuts such a card at random, and the card prints as a sheet to
+// cut out (windows/zpravy/Vystrihovanky).
 
 #include "ciphers/Mrizka.h"
 #include "windows/NastrojoveOkno.h"
@@ -39,6 +44,8 @@ public:
 
     int velikost() const { return m_velikost; }
     const Okenka &okenka() const { return m_okenka; }
+    // How many positions uncover each cell of the card as it is now.
+    const PocetOdkryti &pocetOdkryti() const { return m_pocty; }
 
     // The holes a new grid of size n starts with.
     static Okenka VychoziOkenka(int n);
@@ -51,6 +58,8 @@ public slots:
     void velikostMrizkyChange();
     void ZdrojDblClick();
     void CilDblClick();
+    void NahodnaMrizkaBClick();
+    void VytiskniMrizkuBClick();
 
 protected:
     // Paints the grid on the content area and takes the presses on it.
@@ -61,6 +70,7 @@ private:
 
     void vytvorLevySloupec();
     void vytvorPravySloupec();
+    void vytvorPomocnika();
     void spustSifru(Sifra sifra);
 
     // The size in the size box, or 1 after telling the user that it is no size.
@@ -73,6 +83,10 @@ private:
     void FormPaint(QPainter &malir) const;
     void kresliMrizku(QPainter &malir) const;
     void kresliOkenka(QPainter &malir) const;
+    // A coloured frame inside every cell that is not uncovered exactly once.
+    void kresliPokryti(QPainter &malir) const;
+    // Counts how often each cell is uncovered and says so under the grid.
+    void aktualizujStav();
     void FormMouseDown(QPoint bod);
     void prepniOkenko(QPoint bunka);
     // A cell's square inside the grid picture.
@@ -80,6 +94,7 @@ private:
 
     int m_velikost = 0;
     Okenka m_okenka{};
+    PocetOdkryti m_pocty{};
     // The 10 x 10 grid as free squares, and the same picture inverted, from which holes are drawn.
     QPixmap obrazekMrizky;
     QPixmap obrazekOkenek;
@@ -110,4 +125,8 @@ private:
     QFrame *SvislaCara2 = nullptr;
     QLabel *VodorovnyObr = nullptr;
     QLabel *SvislyObr = nullptr;
+    QLabel *StavMrizkyLab = nullptr;
+    QLabel *LegendaMrizkyLab = nullptr;
+    QPushButton *NahodnaMrizkaB = nullptr;
+    QPushButton *VytiskniMrizkuB = nullptr;
 };

@@ -17,7 +17,6 @@
 
 #include <algorithm>
 
-namespace {
 QString chybaTiskarny(const QPrinter &tiskarna)
 {
     if (tiskarna.outputFormat() == QPrinter::PdfFormat) {
@@ -27,7 +26,6 @@ QString chybaTiskarny(const QPrinter &tiskarna)
     }
     return QStringLiteral("Tiskárnu %1 nelze použít.").arg(tiskarna.printerName());
 }
-} // namespace
 
 QFont pismoTisku(const QPrinter &tiskarna, int sirkaRadku)
 {
@@ -155,6 +153,13 @@ TTiskZprav::~TTiskZprav()
     delete m_printDialog;
     delete m_setupDialog;
     delete m_tiskarna;
+}
+
+TTiskZprav *TTiskZprav::proOkno(QWidget *okno)
+{
+    QWidget *hlavni = okno->window();
+    auto *tisk = hlavni->findChild<TTiskZprav *>(QString(), Qt::FindDirectChildrenOnly);
+    return tisk ? tisk : new TTiskZprav(hlavni);
 }
 
 bool TTiskZprav::TiskClick(QWidget *okno)

@@ -31,6 +31,10 @@ inline constexpr int LevyOkrajTisku = 70;
 // The report box's border and inner margin on each side, taken off its width before breaking lines.
 inline constexpr int OkrajZpravy = 4;
 
+// Why tiskarna could not print: no printer or file chosen, a file that cannot be made, a printer
+// that cannot be used.
+QString chybaTiskarny(const QPrinter &tiskarna);
+
 // Tahoma 8 pt as a 96-dpi screen shows it (11 pixels high), the font of every report box.
 QFont pismoZpravy();
 
@@ -97,6 +101,10 @@ public:
     explicit TTiskZprav(QWidget *rodic);
     ~TTiskZprav() override;
 
+    // The one printer of the main window that okno lies in (okno's top-level window), made there
+    // on first use; every print of the program goes through it and its dialogs.
+    static TTiskZprav *proOkno(QWidget *okno);
+
     QPrinter *tiskarna() const { return m_tiskarna; }
     QPrintDialog *PrintDialog1() const { return m_printDialog; }
     QPageSetupDialog *PrinterSetupDialog1();
@@ -114,11 +122,10 @@ public:
     bool vyberTisk();
     // Shows PrinterSetupDialog1; the paper confirmed there is the paper of the next prints.
     void NastaveniTiskuClick();
-
-private:
     // Shows PrintDialog1, then runs tisk on the printer; a failure is shown in a box.
     bool vyberATiskni(const std::function<bool(QPrinter &, QString *)> &tisk);
 
+private:
     QWidget *m_rodic;
     QPrinter *m_tiskarna;
     QPrintDialog *m_printDialog;

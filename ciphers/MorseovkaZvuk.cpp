@@ -1,0 +1,164 @@
+#include "ciphers/MorseovkaZvuk.h"
+
+#include <QIODevice>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+constexpr int JednotekTecky = 1;
+constexpr int JednotekCarky = 3;
+constexpr int MezeraPrvku = 1;
+constexpr int MezeraZnaku = 3;
+constexpr int MezeraSlov = 7;
+constexpr int MezeraVet = 10;
+// Rise and fall of every tone, in milliseconds.
+constexpr double NabehMs = 5;
+// Loud enough to hear well, with room below full scale.
+constexpr double Amplituda = 0.6 * 32767;
+
+int mezeraOddelovacu(int pocet)
+{
+    return pocet == 1 ? MezeraZnaku : pocet == 2 ? MezeraSlov : MezeraVet;
+}
+
+// The part of 32-bit size fields a WAV file can still describe after its header.
+constexpr qint64 NejviceDat = 0xFFFFFFFFLL - 36;
+} // namespace
+
+QList<UsekZvuku> UsekyMorseovky(QStringView kod)
+{
+    QList<UsekZvuku> useky;
+    int oddelovacu = 0;
+    for (const QChar znak : kod) {
+        if (znak == u'/') {
+            ++oddelovacu;
+            continue;
+        }
+        if (znak != u'.' && znak != u'-')
+            continue;
+        if (!useky.isEmpty())
+            useky.append({false, oddelovacu > 0 ? mezeraOddelovacu(oddelovacu) : MezeraPrvku});
+        useky.append({true, znak == u'.' ? JednotekTecky : JednotekCarky});
+        oddelovacu = 0;
+    }
+    return useky;
+}
+
+qint64 vzorkuNaJednotku(const NastaveniZvuku &nastaveni)
+{
+    const int slov = std::clamp(nastaveni.slovZaMinutu, NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov);
+    return std::llround(nastaveni.vzorkovani * 1.2 / slov);
+}
+
+ZvukMorseovky::ZvukMorseovky(QStringView kod, const NastaveniZvuku &nastaveni)
+    : m_nastaveni(nastaveni), m_useky(UsekyMorseovky(kod)), m_jednotka(vzorkuNaJednotku(nastaveni)),
+      m_nabeh(std::llround(nastaveni.vzorkovani * NabehMs / 1000))
+{
+    for (const UsekZvuku &usek : m_useky)
+        m_pocet += usek.jednotky * m_jednotka;
+}
+
+void ZvukMorseovky::naZacatek()
+{
+    m_precteno = 0;
+    m_usek = 0;
+    m_vUseku = 0;
+}
+
+qint64 ZvukMorseovky::ctiVzorky(qint16 *cil, qint64 nejvice)
+{
+    const double krok = 2 * std::numbers::pi * m_nastaveni.frekvence / m_nastaveni.vzorkovani;
+    qint64 zapsano = 0;
+    while (zapsano < nejvice && m_usek < m_useky.size()) {
+        const UsekZvuku &usek = m_useky[m_usek];
+        const qint64 delka = usek.jednotky * m_jednotka;
+        const qint64 kus = std::min(delka - m_vUseku, nejvice - zapsano);
+        if (!usek.ton) {
+            std::fill_n(cil + zapsano, kus, qint16(0));
+        } else {
+            // A short tone rises for half its length and falls for the other half.
+            const qint64 nabeh = std::max<qint64>(1, std::min(m_nabeh, delka / 2));
+            for (qint64 i = m_vUseku; i < m_vUseku + kus; ++i) {
+                const qint64 odKraje = std::min(i, delka - 1 - i);
+                double obalka = 1;
+                if (odKraje < nabeh) {
+                    const double s = std::sin(std::numbers::pi / 2 * double(odKraje) / double(nabeh));
+                    obalka = s * s;
+                }
+                cil[zapsano + (i - m_vUseku)] = qint16(std::lround(Amplituda * obalka * std::sin(krok * double(i))));
+            }
+        }
+        zapsano += kus;
+        m_vUseku += kus;
+        if (m_vUseku == delka) {
+            ++m_usek;
+            m_vUseku = 0;
+        }
+    }
+    m_precteno += zapsano;
+    return zapsano;
+}
+
+QList<qint16> VzorkyMorseovky(QStringView kod, const NastaveniZvuku &nastaveni)
+{
+    ZvukMorseovky zvuk(kod, nastaveni);
+    QList<qint16> vzorky(zvuk.pocetVzorku());
+    zvuk.ctiVzorky(vzorky.data(), vzorky.size());
+    return vzorky;
+}
+
+QByteArray HlavickaWav(qint64 pocetVzorku, int vzorkovani)
+{
+    const qint64 dat = 2 * pocetVzorku;
+    if (pocetVzorku < 0 || dat > NejviceDat)
+        return {};
+    QByteArray hlavicka;
+    hlavicka.reserve(44);
+    const auto slovo32 = [&hlavicka](quint32 hodnota) {
+        const quint32 le = qToLittleEndian(hodnota);
+        hlavicka.append(reinterpret_cast<const char *>(&le), 4);
+    };
+    const auto slovo16 = [&hlavicka](quint16 hodnota) {
+        const quint16 le = qToLittleEndian(hodnota);
+        hlavicka.append(reinterpret_cast<const char *>(&le), 2);
+    };
+    hlavicka.append("RIFF");
+    slovo32(quint32(36 + dat));
+    hlavicka.append("WAVEfmt ");
+    slovo32(16); // size of the format chunk
+    slovo16(1);  // PCM
+    slovo16(1);  // mono
+    slovo32(quint32(vzorkovani));
+    slovo32(quint32(vzorkovani) * 2); // bytes per second
+    slovo16(2);                       // bytes per sample
+    slovo16(16);                      // bits per sample
+    hlavicka.append("data");
+    slovo32(quint32(dat));
+    return hlavicka;
+}
+
+bool ZapisWav(QIODevice &zarizeni, ZvukMorseovky &zvuk, QString *chyba)
+{
+    const auto selhani = [chyba](const QString &text) {
+        if (chyba)
+            *chyba = text;
+        return false;
+    };
+    zvuk.naZacatek();
+    const QByteArray hlavicka = HlavickaWav(zvuk.pocetVzorku(), zvuk.nastaveni().vzorkovani);
+    if (hlavicka.isEmpty())
+        return selhani(QStringLiteral("Zvuk je na soubor WAV příliš dlouhý."));
+    if (zarizeni.write(hlavicka) != hlavicka.size())
+        return selhani(zarizeni.errorString());
+    QList<qint16> kus(64 * 1024);
+    while (const qint64 n = zvuk.ctiVzorky(kus.data(), kus.size())) {
+        qToLittleEndian<qint16>(kus.constData(), n, kus.data());
+        const qint64 bajtu = 2 * n;
+        if (zarizeni.write(reinterpret_cast<const char *>(kus.constData()), bajtu) != bajtu)
+            return selhani(zarizeni.errorString());
+    }
+    return true;
+}
