@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 RUNDIR     ?= $(BUILD)/run
 
-.PHONY: all deps build test test-plain test-asan run bench clean
+.PHONY: all deps build test test-plain test-asan run bench package clean
 
 all: build
 
@@ -37,6 +37,11 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench talvo_bench_okna
 	$(BENCH_BUILD)/bench/talvo_bench
 	$(BENCH_BUILD)/bench/talvo_bench_okna
+
+# A Debian package of the program, build/talvo_<version>_<arch>.deb, checked for what it must hold.
+package: build
+	cmake --build $(BUILD) --target package
+	bash scripts/check-package $(BUILD) $(BUILD)/talvo_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
