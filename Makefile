@@ -8,7 +8,7 @@ FUZZ_SEKUND ?= 100
 JOBS       ?= $(shell nproc)
 RUNDIR     ?= $(BUILD)/run
 
-.PHONY: all deps build test test-plain test-asan run bench fuzz clean
+.PHONY: all deps build test test-plain test-asan run bench fuzz package clean
 
 all: build
 
@@ -48,6 +48,11 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALVO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_vse
 	bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SEKUND)
+
+# A Debian package of the program, build/talvo_<version>_<arch>.deb, checked for what it must hold.
+package: build
+	cmake --build $(BUILD) --target package
+	bash scripts/check-package $(BUILD) $(BUILD)/talvo_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,7 @@
 #include "app/Aplikace.h"
 
+#include "resources/Zdroje.h"
+
 #include <QMessageBox>
 
 #include <exception>
@@ -7,6 +9,11 @@
 Aplikace::Aplikace(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Talvo"));
+    // The per-user folder of an installed Talvo is named after the application: ~/.local/share/Talvo.
+    // The desktop entry talvo.desktop lets the desktop match the windows to it.
+    setDesktopFileName(QStringLiteral("talvo"));
+    // Every window without an icon of its own, the child windows included, shows this one.
+    setWindowIcon(ikonaAplikace());
 }
 
 bool Aplikace::notify(QObject *prijemce, QEvent *udalost)

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Jpeg.h"
+#include "app/PracovniSlozka.h"
 #include "descriptions/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
@@ -410,7 +411,7 @@ void TTalvoMain::Info1Click()
 void TTalvoMain::Dokumentace1Click()
 {
     QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("talvo_uzivatelska_dokumentace.pdf"))));
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromLatin1(SouborPrirucky))));
 }
 
 void TTalvoMain::Kaskada1Click()

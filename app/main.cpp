@@ -1,6 +1,10 @@
 #include "app/Main.h"
 #include "app/Aplikace.h"
+#include "app/PracovniSlozka.h"
 #include "resources/Pisma.h"
+
+#include <QDir>
+#include <QMessageBox>
 
 #include <exception>
 
@@ -9,8 +13,12 @@ int main(int argc, char *argv[])
     Aplikace aplikace(argc, argv);
     try {
         NactiTahomu();
+        QString chyba;
+        QDir::setCurrent(pripravPracovniSlozku(mistaSpusteni(QStringLiteral(TALVO_DODAVANA_DATA)), &chyba));
         TTalvoMain hlavni;
         hlavni.show();
+        if (!chyba.isEmpty())
+            QMessageBox::warning(&hlavni, QStringLiteral("Talvo"), chyba);
         return aplikace.exec();
     } catch (const std::exception &vyjimka) {
         Aplikace::ukazVyjimku(QString::fromLocal8Bit(vyjimka.what()));

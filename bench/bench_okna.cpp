@@ -213,6 +213,7 @@ void Okno_TiskDoPdf(benchmark::State &stav)
     okno.zasifrujText(CeskyText(stav.range(0)));
     QTemporaryDir slozka;
     QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setResolution(RozliseniTisku);
     tiskarna.setOutputFormat(QPrinter::PdfFormat);
     tiskarna.setOutputFileName(slozka.filePath(QStringLiteral("zprava.pdf")));
     vynulujSpicku();

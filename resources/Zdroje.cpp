@@ -17,6 +17,15 @@ static void registrujBitmapy()
     Q_UNUSED(hotovo);
 }
 
+static void registrujIkony()
+{
+    static const bool hotovo = [] {
+        Q_INIT_RESOURCE(ikony);
+        return true;
+    }();
+    Q_UNUSED(hotovo);
+}
+
 namespace {
 constexpr QStringView SlozkaZdroju = u":/bitmapy";
 } // namespace
@@ -54,4 +63,14 @@ QList<int> cislaZdroju()
     }
     std::sort(cisla.begin(), cisla.end());
     return cisla;
+}
+
+QIcon ikonaAplikace()
+{
+    registrujIkony();
+    QIcon ikona;
+    const QStringList soubory = QDir(QStringLiteral(":/ikony")).entryList({QStringLiteral("talvo-*.png")}, QDir::Files);
+    for (const QString &soubor : soubory)
+        ikona.addFile(QStringLiteral(":/ikony/") + soubor);
+    return ikona;
 }

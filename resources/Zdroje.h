@@ -5,6 +5,7 @@
 
 #include "ciphers/Snek.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -19,6 +20,9 @@ QPixmap bitmapaZdroje(int cislo);
 
 // The numbers of every bitmap the program carries, ascending.
 QList<int> cislaZdroju();
+
+// The program's icon, in every size it is drawn in; the application sets it as every window's icon.
+QIcon ikonaAplikace();
 
 // The snail spiral of a corner and a direction code: 41 + 2 x corner, one more for outward.
 inline constexpr int cisloObrazkuSneka(int roh, int smer)

@@ -245,7 +245,7 @@ void TestPrehled::tisk_data()
         << 2 << -9 << true << -2 << QStringList{u"T"_s, u"T"_s, u"P"_s, u"AB"_s, u"P"_s, u"AB"_s};
 }
 
-// Printed through the print dialog to PDF: sheets, texts and pictures (four times enlarged: 300 dpi at 1200).
+// Printed through the print dialog to PDF: sheets, texts and pictures (four times enlarged: 150 dpi on a 600-dpi printer).
 void TestPrehled::tisk()
 {
     QFETCH(int, nasobekL);
@@ -282,7 +282,7 @@ void TestPrehled::tisk()
     QStringList obrazky(listy.size());
     for (const QString &radek : vystup(u"pdfimages"_s, {u"-list"_s, pdf}).mid(2)) {
         const QStringList pole = radek.simplified().split(u' '); // page num type width height ... x-ppi
-        if (pole.size() > 13 && pole[12] == u"300")
+        if (pole.size() > 13 && pole[12] == u"150")
             obrazky[pole[0].toInt() - 1] += pole[3] == u"120" ? u'A' : u'B';
     }
     for (int i = 0; i < listy.size(); ++i) {

@@ -76,13 +76,9 @@ void TMorseovkaForm::vytvorOvladace()
                      QStringLiteral("Zdrojový text (Zde zapište text který chcete šifrovat/dešifrovat)"), true);
     Zdroj = memo(plocha, "Zdroj");
 
-    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"),
-                         QStringLiteral("Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\"."));
-    ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"),
-                         QStringLiteral("Stisknutím zašifrujete text uvedený v poli \"Zdrojový text\"."));
-    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
-                       QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
-                                      "odstraněny po stisku tlačítek \"Zašifruj\" nebo \"Dešifruj\""));
+    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"), NapovedaDesifruj.toString());
+    ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"), NapovedaZasifruj.toString());
+    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
     auto *tlacitka = new QHBoxLayout;
     tlacitka->addWidget(DesifrujB);
     tlacitka->addWidget(ZasifrujB);

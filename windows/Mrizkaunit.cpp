@@ -102,15 +102,11 @@ void TMrizkaForm::vytvorLevySloupec()
     Zdroj = memo(plocha, "Zdroj", QStringLiteral("Toto je text který chci celý zašifrovat 123"));
     Zdroj->setGeometry(16, 188, 500, 140);
 
-    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"),
-                         QStringLiteral("Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\"."));
+    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"), NapovedaDesifruj.toString());
     DesifrujB->setGeometry(16, 336, 150, 25);
-    ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"),
-                         QStringLiteral("Stisknutím zašifrujete text uvedený v poli \"Zdrojový text\"."));
+    ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"), NapovedaZasifruj.toString());
     ZasifrujB->setGeometry(174, 336, 150, 25);
-    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
-                       QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
-                                      "odstraněny po stisku tlačítek \"Zašifruj\" nebo \"Dešifruj\""));
+    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
     Button1->setGeometry(332, 336, 150, 25);
 
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);

@@ -22,6 +22,12 @@ class QCloseEvent;
 class QPlainTextEdit;
 class QScrollArea;
 
+// The hints of the cipher and restore buttons that several tool windows share, word for word.
+inline constexpr QStringView NapovedaDesifruj = u"Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\".";
+inline constexpr QStringView NapovedaZasifruj = u"Stisknutím zašifrujete text uvedený v poli \"Zdrojový text\".";
+inline constexpr QStringView NapovedaObnovit = u"V poli \"Zdrojový text\" se obnový diakritika a další znaky, které "
+                                               u"jsou odstraněny po stisku tlačítek \"Zašifruj\" nebo \"Dešifruj\"";
+
 class TNastrojoveOkno : public QWidget
 {
     Q_OBJECT

@@ -67,8 +67,7 @@ void TSemaforSifrujForm::vytvorOvladace()
 
     SmazatB = tlacitko(plocha, "SmazatB", QStringLiteral("Smazat cilový text"),
                        QStringLiteral("Stisknutím odstraníte obrázky z pole \"Cílový text\""));
-    ZasifrujDesifrujB = tlacitko(plocha, "ZasifrujDesifrujB", QStringLiteral("Zašifruj"),
-                                 QStringLiteral("Stisknutím zašifrujete text uvedený v poli \"Zdrojový text\"."));
+    ZasifrujDesifrujB = tlacitko(plocha, "ZasifrujDesifrujB", QStringLiteral("Zašifruj"), NapovedaZasifruj.toString());
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
                        QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
                                       "odstraněny po stisku tlačítka \"Zašifruj\" "));

@@ -92,13 +92,10 @@ void TSnekForm::vytvorOvladace()
     ZdrojovyTextLab = popisek(plocha, "ZdrojovyTextLab", QStringLiteral("Zdrojový text (zde zadejte text)"), true);
     Zdroj = memo(plocha, "Zdroj", QStringLiteral("Toto je text který chci celý zašifrovat 123"));
 
-    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"),
-                         QStringLiteral("Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\"."));
+    DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"), NapovedaDesifruj.toString());
     SifrujB = tlacitko(plocha, "SifrujB", QStringLiteral("Šifruj"),
                        QStringLiteral("Stisknutím  zašifrujete text uvedený v poli \"Zdrojový text\"."));
-    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
-                       QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
-                                      "odstraněny po stisku tlačítek \"Zašifruj\" nebo \"Dešifruj\""));
+    Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
     auto *tlacitka = new QHBoxLayout;
     tlacitka->addWidget(DesifrujB);
     tlacitka->addWidget(SifrujB);

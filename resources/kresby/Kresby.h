@@ -31,3 +31,8 @@ QList<Kresba> kresbyKolecka();
 
 // Every family, ascending by number.
 QList<Kresba> vsechnyKresby();
+
+// The program's icon, strana x strana pixels: a cipher wheel on a green tile. It is no numbered
+// bitmap; generuj_ikony writes it in every size of velikostiIkony for the window and the desktop.
+QImage nakresliIkonu(int strana);
+QList<int> velikostiIkony();

@@ -142,6 +142,7 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
 TTiskZprav::TTiskZprav(QWidget *rodic) : QObject(rodic), m_rodic(rodic)
 {
     m_tiskarna = new QPrinter(QPrinter::HighResolution);
+    m_tiskarna->setResolution(RozliseniTisku);
     m_tiskarna->setCopyCount(1);
     m_printDialog = new QPrintDialog(m_tiskarna, rodic);
     m_printDialog->setObjectName(QStringLiteral("PrintDialog1"));

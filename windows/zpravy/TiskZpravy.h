@@ -28,6 +28,9 @@ class QWidget;
 
 // Left edge of every printed line, in printer units.
 inline constexpr int LevyOkrajTisku = 70;
+// The printer's resolution in dots per inch, the unit of the margins above and of the pictures an
+// overview prints four times enlarged (a 700-pixel picture then prints about 12 cm wide).
+inline constexpr int RozliseniTisku = 600;
 // The report box's border and inner margin on each side, taken off its width before breaking lines.
 inline constexpr int OkrajZpravy = 4;
 
