@@ -7,6 +7,7 @@
 #include "ciphers/Morseovka.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
@@ -35,18 +36,12 @@ using namespace Qt::StringLiterals;
 using Soubory = QMap<QString, QByteArray>;
 
 namespace {
-QByteArray obsah(const QString &cesta)
-{
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
-}
-
 Soubory snimek(const QString &slozka)
 {
     Soubory soubory;
     for (QDirIterator it(slozka, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString cesta = it.next();
-        soubory.insert(QDir(slozka).relativeFilePath(cesta), obsah(cesta));
+        soubory.insert(QDir(slozka).relativeFilePath(cesta), obsahSouboru(cesta));
     }
     return soubory;
 }
@@ -158,14 +153,14 @@ void TestCelaCesta::ulozAVytiskni(TTalvoMain &hlavni, const QString &jmeno, bool
     IZprava *report = zpravaOkna(okno);
     QVERIFY(report);
     const QStringList radky = radkyZpravy(*report);
-    QCOMPARE(obsah(txt), ZakodujText(TextRadku(radky), std::nullopt));
+    QCOMPARE(obsahSouboru(txt), ZakodujText(TextRadku(radky), std::nullopt));
     m_zpravy << txt;
 
     odpovez([&] { tisk->trigger(); }, {[&](QWidget *dialog) {
                 dialog->findChild<QLineEdit *>(u"filename"_s)->setText(pdf);
                 OdpovidacOken::prijmi(dialog);
             }});
-    QVERIFY2(obsah(pdf).startsWith("%PDF"), qPrintable(pdf));
+    QVERIFY2(obsahSouboru(pdf).startsWith("%PDF"), qPrintable(pdf));
     const QString vytisteno = textPdf(pdf);
     QVERIFY2(vytisteno.contains(radky.first().simplified()), qPrintable(vytisteno.left(200)));
 }
@@ -269,7 +264,7 @@ void TestCelaCesta::vsechnyPrikazy()
                 dialog->findChild<QLineEdit *>(u"filename"_s)->setText(pdf);
                 OdpovidacOken::prijmi(dialog);
             }});
-    QVERIFY(obsah(pdf).startsWith("%PDF"));
+    QVERIFY(obsahSouboru(pdf).startsWith("%PDF"));
     QVERIFY(textPdf(pdf).contains(u"PŘÍKLAD ŠIFROVÁNÍ"_s));
 
     projdiEditory(hlavni);

@@ -3,6 +3,7 @@
 #include "app/Aplikace.h"
 #include "app/Main.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 
 #include <QAction>
@@ -38,18 +39,12 @@ QString popisAkci(const QList<QAction *> &akce)
     return popis.join(u"; ");
 }
 
-bool zapis(const QString &cesta, const QByteArray &bajty)
-{
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::WriteOnly) && soubor.write(bajty) == bajty.size();
-}
-
 // Makes store folder f; with a title file holding nadpis unless nadpis is null.
 bool pridejPopis(const QString &f, const QByteArray &nadpis)
 {
     const QString uloziste = SlozkaUloziste.toString();
     return QDir().mkpath(slozkaPopisu(uloziste, f)) &&
-           (nadpis.isNull() || zapis(souborPopisu(uloziste, f, SouborPopisu::Nadpis), nadpis));
+           (nadpis.isNull() || zapisSoubor(souborPopisu(uloziste, f, SouborPopisu::Nadpis), nadpis));
 }
 
 QAction *akce(const TTalvoMain &okno, const QString &jmeno)
@@ -213,7 +208,7 @@ void TestMain::menuZNadpisu()
     QFETCH(QString, titulek);
     const QString uloziste = SlozkaUloziste.toString();
     QVERIFY(!QFileInfo::exists(uloziste));
-    QVERIFY(!slozka.isEmpty() ? pridejPopis(slozka, nadpis) : nadpis.isNull() || zapis(uloziste, nadpis));
+    QVERIFY(!slozka.isEmpty() ? pridejPopis(slozka, nadpis) : nadpis.isNull() || zapisSoubor(uloziste, nadpis));
     TTalvoMain okno;
     QCOMPARE(QFileInfo(uloziste).isDir(), !slozka.isEmpty() || nadpis.isNull());
     QCOMPARE(okno.polozkyNacti(), polozky(okno, u"VlastniSifra"_s).mid(2));
@@ -239,7 +234,7 @@ void TestMain::menuVsechnySlozkySerazene()
     std::swap(zamichane[3], zamichane[17]);
     for (const QString &f : zamichane)
         QVERIFY(pridejPopis(f, f == u"Beta" ? QByteArray("Beta verze") : QByteArray()));
-    QVERIFY(zapis(SlozkaUloziste.toString() + u"/soubor.txt"_s, "nic"));
+    QVERIFY(zapisSoubor(SlozkaUloziste.toString() + u"/soubor.txt"_s, "nic"));
 
     TTalvoMain okno;
     const auto vlastni = polozky(okno, u"VlastniSifra"_s);
@@ -369,7 +364,7 @@ void TestMain::pripravaSpusteni()
     QVERIFY(QFileInfo(cil).isDir());
     // A store already in the run folder holds the user's own descriptions and is kept as it is.
     const QString nadpis = cil + u"/talvoPrehled/Moje/Moje-nadpis.txt"_s;
-    QVERIFY(QDir().mkpath(cil + u"/talvoPrehled/Moje"_s) && zapis(nadpis, "moje"));
+    QVERIFY(QDir().mkpath(cil + u"/talvoPrehled/Moje"_s) && zapisSoubor(nadpis, "moje"));
     QCOMPARE(QProcess::execute(u"bash"_s, {skript, cil}), 0);
     QFile soubor(nadpis);
     QVERIFY(soubor.open(QIODevice::ReadOnly));

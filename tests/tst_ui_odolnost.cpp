@@ -4,6 +4,7 @@
 #include "descriptions/Prehled.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "descriptions/Vlastnisifra.h"
+#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 #include "support/Poruchy.h"
 #include "windows/zpravy/Ukladani.h"
@@ -40,19 +41,6 @@ const QString Uloziste = SlozkaUloziste.toString();
 const QString Sifra = u"talvoPrehled/Sifra/Sifra"_s;
 constexpr qint64 Velky = 50LL * 1024 * 1024;
 
-QByteArray obsah(const QString &cesta)
-{
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray("<nelze přečíst>");
-}
-
-bool zapis(const QString &cesta, const QByteArray &bajty)
-{
-    QFile soubor(cesta);
-    return QDir().mkpath(QFileInfo(cesta).path()) && soubor.open(QIODevice::WriteOnly) &&
-           soubor.write(bajty) == bajty.size();
-}
-
 // Every file and folder of the store with its bytes (a folder as "<slozka>").
 Soubory snimek()
 {
@@ -61,7 +49,7 @@ Soubory snimek()
                          QDirIterator::Subdirectories);
          it.hasNext();) {
         const QString cesta = it.next();
-        soubory.insert(cesta, it.fileInfo().isDir() ? QByteArray("<slozka>") : obsah(cesta));
+        soubory.insert(cesta, it.fileInfo().isDir() ? QByteArray("<slozka>") : obsahSouboru(cesta));
     }
     return soubory;
 }
@@ -164,8 +152,8 @@ private:
 void TestOdolnost::init()
 {
     QVERIFY(m_slozka.emplace().isValid() && QDir::setCurrent(m_slozka->path()));
-    QVERIFY(zapis(Sifra + u"-nadpis.txt"_s, "Sifra") && zapis(Sifra + u"-popis.txt"_s, "Popis\r\nšifry") &&
-            zapis(Sifra + u"-priklad.txt"_s, "x") && zapis(u"soubor"_s, "obyčejný soubor"));
+    QVERIFY(zapisSoubor(Sifra + u"-nadpis.txt"_s, "Sifra") && zapisSoubor(Sifra + u"-popis.txt"_s, "Popis\r\nšifry") &&
+            zapisSoubor(Sifra + u"-priklad.txt"_s, "x") && zapisSoubor(u"soubor"_s, "obyčejný soubor"));
 }
 
 void TestOdolnost::cleanup()
@@ -181,11 +169,11 @@ bool TestOdolnost::priprav(Porucha porucha)
     const QString pomocny = m_slozka->filePath(u"soubor"_s);
     switch (porucha) {
     case Porucha::NadpisNahodny:
-        return zapis(Sifra + u"-nadpis.txt"_s, nahodneBajty(4096, 7));
+        return zapisSoubor(Sifra + u"-nadpis.txt"_s, nahodneBajty(4096, 7));
     case Porucha::NadpisVelky:
-        return zapis(Sifra + u"-nadpis.txt"_s, QByteArray("Nadpis ").repeated(Velky / 7));
+        return zapisSoubor(Sifra + u"-nadpis.txt"_s, QByteArray("Nadpis ").repeated(Velky / 7));
     case Porucha::PopisVelky:
-        return zapis(Sifra + u"-popis.txt"_s, nahodneBajty(Velky, 11));
+        return zapisSoubor(Sifra + u"-popis.txt"_s, nahodneBajty(Velky, 11));
     case Porucha::PrazdnaSlozka:
         return QDir(u"talvoPrehled/Sifra"_s).removeRecursively() && QDir().mkpath(u"talvoPrehled/Sifra"_s);
     case Porucha::SouborJeSlozka:
@@ -201,11 +189,11 @@ bool TestOdolnost::priprav(Porucha porucha)
     case Porucha::NecitelnySoubor:
         return udelejNecitelny(Sifra + u"-popis.txt"_s, pomocny);
     case Porucha::BmpUseknuta:
-        return QFile::remove(Sifra + u"-priklad.txt"_s) && zapis(Sifra + u"-obr1.bmp"_s, hlavickaBmp(100, 100));
+        return QFile::remove(Sifra + u"-priklad.txt"_s) && zapisSoubor(Sifra + u"-obr1.bmp"_s, hlavickaBmp(100, 100));
     case Porucha::BmpObri:
-        return zapis(Sifra + u"-obr.bmp"_s, hlavickaBmp(60000, 60000) + QByteArray(4096, '\0'));
+        return zapisSoubor(Sifra + u"-obr.bmp"_s, hlavickaBmp(60000, 60000) + QByteArray(4096, '\0'));
     case Porucha::PngJakoBmp:
-        return zapis(Sifra + u"-obr.bmp"_s, png());
+        return zapisSoubor(Sifra + u"-obr.bmp"_s, png());
     }
     return false;
 }
@@ -319,7 +307,7 @@ void TestOdolnost::ulozeniSelze()
     QFETCH(QString, porucha);
     QFETCH(QString, zprava);
     if (porucha == u"soubor místo složky")
-        QVERIFY(QDir(u"talvoPrehled/Sifra"_s).removeRecursively() && zapis(u"talvoPrehled/Sifra"_s, "soubor"));
+        QVERIFY(QDir(u"talvoPrehled/Sifra"_s).removeRecursively() && zapisSoubor(u"talvoPrehled/Sifra"_s, "soubor"));
     Soubory ocekavany = snimek();
     TTalvoVlastni editor;
     prvek(editor, u"NazevTalvo"_s)->setPlainText(nazev);
@@ -351,7 +339,7 @@ void TestOdolnost::zpravaPresNenahraditelnySoubor()
     TTalvoMain hlavni;
     hlavni.findChild<QAction *>(u"Morseovka1SD"_s)->trigger();
     const QString cesta = m_slozka->filePath(u"zprava.txt"_s);
-    QVERIFY(zapis(cesta, "stará zpráva\r\n"));
+    QVERIFY(zapisSoubor(cesta, "stará zpráva\r\n"));
     ZamekZapisu zamek(cesta);
     ZamekZapisu zamekSlozky(m_slozka->path());
     QVERIFY(zamek.zamceno() && zamekSlozky.zamceno());
@@ -370,7 +358,7 @@ void TestOdolnost::zpravaPresNenahraditelnySoubor()
     QCOMPARE(odpovidac.trida(), u"QFileDialog"_s);
     QVERIFY(box.odpovezeno());
     QVERIFY2(box.text().startsWith(u"Soubor %1 nelze uložit"_s.arg(cesta)), qPrintable(box.text()));
-    QCOMPARE(obsah(cesta), QByteArray("stará zpráva\r\n"));
+    QCOMPARE(obsahSouboru(cesta), QByteArray("stará zpráva\r\n"));
 }
 
 void TestOdolnost::vlozeniDoKazdehoMema_data()

@@ -6,6 +6,8 @@
 #include "resources/Zdroje.h"
 #include "resources/kresby/Kresby.h"
 
+#include "support/Soubory.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -22,18 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool zapis(const QString &cesta, const QByteArray &bajty)
-{
-    QFile soubor(cesta);
-    return QDir().mkpath(QFileInfo(cesta).path()) && soubor.open(QIODevice::WriteOnly) &&
-           soubor.write(bajty) == bajty.size();
-}
-
-QByteArray precti(const QString &cesta)
-{
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray("(none)");
-}
 } // namespace
 
 // Catches what the menu asks the desktop to open.
@@ -129,11 +119,11 @@ void TestSpusteni::pracovniSlozka()
 
     const QDir koren = QDir::current();
     QVERIFY(koren.mkpath(u"start"_s) && koren.mkpath(u"prefix/bin"_s) && koren.mkpath(u"docs"_s));
-    QVERIFY(zapis(koren.filePath(u"prefix/share/talvo/talvoPrehled/Morse/Morse-nadpis.txt"_s), "Morse"));
-    QVERIFY(zapis(koren.filePath(u"prefix/share/talvo/talvo_uzivatelska_dokumentace.pdf"_s), "guide 2"));
+    QVERIFY(zapisSoubor(koren.filePath(u"prefix/share/talvo/talvoPrehled/Morse/Morse-nadpis.txt"_s), "Morse"));
+    QVERIFY(zapisSoubor(koren.filePath(u"prefix/share/talvo/talvo_uzivatelska_dokumentace.pdf"_s), "guide 2"));
     for (const QString &polozka : predem) {
         const auto [cesta, obsah] = std::pair{polozka.section(u'=', 0, 0), polozka.section(u'=', 1)};
-        QVERIFY(cesta.endsWith(u'/') ? koren.mkpath(cesta) : zapis(koren.filePath(cesta), obsah.toUtf8()));
+        QVERIFY(cesta.endsWith(u'/') ? koren.mkpath(cesta) : zapisSoubor(koren.filePath(cesta), obsah.toUtf8()));
     }
 
     const QString dodavana = dodavanaSlozka(koren.filePath(u"prefix/bin"_s), u"../share/talvo"_s);
@@ -144,7 +134,7 @@ void TestSpusteni::pracovniSlozka()
     QCOMPARE(pripravPracovniSlozku(mista, &zprava), koren.filePath(ocekavana));
     QCOMPARE(zprava.isEmpty(), !chyba);
     for (const QString &polozka : potom)
-        QCOMPARE(precti(koren.filePath(polozka.section(u'=', 0, 0))), polozka.section(u'=', 1).toUtf8());
+        QCOMPARE(obsahSouboru(koren.filePath(polozka.section(u'=', 0, 0))), polozka.section(u'=', 1).toUtf8());
     // In the per-user folder the save dialog starts in the documents folder, not a hidden one.
     if (ocekavana == u"user/Talvo")
         QCOMPARE(QFileInfo(koren.filePath(u"user/Talvo/ulozeneTalvo"_s)).canonicalFilePath(),
@@ -152,7 +142,7 @@ void TestSpusteni::pracovniSlozka()
     // A second start finds everything in place and changes nothing.
     QCOMPARE(pripravPracovniSlozku(mista, &zprava), koren.filePath(ocekavana));
     for (const QString &polozka : potom)
-        QCOMPARE(precti(koren.filePath(polozka.section(u'=', 0, 0))), polozka.section(u'=', 1).toUtf8());
+        QCOMPARE(obsahSouboru(koren.filePath(polozka.section(u'=', 0, 0))), polozka.section(u'=', 1).toUtf8());
 }
 
 void TestSpusteni::dokumentace()

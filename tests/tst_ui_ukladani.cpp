@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "windows/zpravy/Ukladani.h"
+#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
 
@@ -19,14 +20,6 @@
 #include <memory>
 
 namespace {
-QByteArray obsah(const QString &cesta)
-{
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return soubor.readAll();
-}
-
 // A Morse window whose source shows the typed text again after encoding it.
 std::unique_ptr<TMorseovkaForm> morseovka(const QString &text)
 {
@@ -120,13 +113,13 @@ void TestUkladani::presneBajty()
     Odpoved odpoved{m_slozka->filePath(jmeno)};
     QVERIFY(ukladani.UlozitClick(form.get()));
     QVERIFY(odpoved.odpovidac.odpovezeno());
-    QCOMPARE(obsah(m_slozka->filePath(soubor)), bajty);
+    QCOMPARE(obsahSouboru(m_slozka->filePath(soubor)), bajty);
     QCOMPARE(ukladani.posledniSoubor(), m_slozka->filePath(soubor));
 
     Odpoved druha{m_slozka->filePath("druhy.txt")};
     QVERIFY(ukladani.UlozitClick(form.get()));
     QCOMPARE(druha.vybrane, QStringList{m_slozka->filePath(soubor)});
-    QCOMPARE(obsah(m_slozka->filePath("druhy.txt")), bajty);
+    QCOMPARE(obsahSouboru(m_slozka->filePath("druhy.txt")), bajty);
 }
 
 void TestUkladani::nemoznaCesta()
@@ -148,7 +141,7 @@ void TestUkladani::nemoznaCesta()
     QVERIFY(odpoved.odpovidac.odpovezeno() && chyba.odpovezeno());
     QCOMPARE(chyba.ikona(), QMessageBox::Critical);
     QVERIFY2(chyba.text().contains(cil), qPrintable(chyba.text()));
-    QCOMPARE(obsah(obycejny), QByteArray("puvodni"));
+    QCOMPARE(obsahSouboru(obycejny), QByteArray("puvodni"));
     QCOMPARE(QDir(m_slozka->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{"obycejny"});
 }

@@ -2,6 +2,7 @@
 // the saves it refuses, picture copies, the store limit, and the editor in the main window.
 #include "app/Main.h"
 #include "descriptions/Vlastnisifra.h"
+#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 
 #include <QAction>
@@ -26,26 +27,13 @@ using Soubory = QMap<QString, QByteArray>;
 namespace {
 const QString Snek = QStringLiteral("talvoPrehled/Snek/Snek");
 
-QByteArray obsah(const QString &cesta)
-{
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray("<unreadable>");
-}
-
-bool zapis(const QString &cesta, const QByteArray &bajty)
-{
-    QFile soubor(cesta);
-    return QDir().mkpath(QFileInfo(cesta).path()) && soubor.open(QIODevice::WriteOnly) &&
-           soubor.write(bajty) == bajty.size();
-}
-
 // The files of the store with their bytes; those of description Snek named by their suffix alone.
 Soubory snimek()
 {
     Soubory soubory;
     for (QDirIterator it("talvoPrehled", QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString cesta = it.next();
-        soubory.insert(QString(cesta).remove(Snek), obsah(cesta));
+        soubory.insert(QString(cesta).remove(Snek), obsahSouboru(cesta));
     }
     return soubory;
 }
@@ -184,8 +172,8 @@ void TestVlastni::ulozeni()
     QFETCH(QString, zprava);
     QFETCH(Soubory, soubory);
     for (const char *pripona : {"-nadpis.txt", "-popis.txt", "-priklad.txt", "-nadpisObrazku.txt"})
-        QVERIFY(zapis(Snek + pripona, "stary"));
-    QVERIFY(zapis("obr.bmp", "BM"));
+        QVERIFY(zapisSoubor(Snek + pripona, "stary"));
+    QVERIFY(zapisSoubor("obr.bmp", "BM"));
     if (prekazka == "store")
         QVERIFY(QDir("talvoPrehled").removeRecursively());
     else if (!prekazka.isEmpty())
@@ -236,7 +224,7 @@ void TestVlastni::nacteniAUlozeni()
     QFETCH(bool, druhy);
     QFETCH(QByteArray, upravenyPopis);
     for (auto it = soubory.cbegin(); it != soubory.cend(); ++it)
-        QVERIFY(zapis(Snek + it.key(), it.value()));
+        QVERIFY(zapisSoubor(Snek + it.key(), it.value()));
     TTalvoVlastni editor;
     editor.NactiPopis("Snek");
     QCOMPARE(prvek<QLabel>(editor, "nazevSouboruLab")->text(), "Snek");
@@ -262,7 +250,7 @@ void TestVlastni::nacteniAUlozeni()
 // The example picture becomes "-obr1.bmp", the second one "-obr.bmp"; neither is copied over a file there.
 void TestVlastni::obrazky()
 {
-    QVERIFY(zapis("a.bmp", "BM-a") && zapis("b.bmp", "BM-b"));
+    QVERIFY(zapisSoubor("a.bmp", "BM-a") && zapisSoubor("b.bmp", "BM-b"));
     TTalvoVlastni editor;
     QCOMPARE(editor.findChild<QFileDialog *>("OpenPictureDialog1")->nameFilters(), QStringList{"Bitmaps (*.bmp)"});
     prvek(editor, "NazevTalvo")->setPlainText("Šnek");
@@ -278,7 +266,7 @@ void TestVlastni::obrazky()
         QCOMPARE(prvek<QLabel>(editor, kam)->text(), QDir::toNativeSeparators(Snek + pripona));
     }
     QCOMPARE(uloz(editor), Ulozena);
-    QVERIFY(zapis("a.bmp", "BM-changed") && zapis("b.bmp", "BM-changed"));
+    QVERIFY(zapisSoubor("a.bmp", "BM-changed") && zapisSoubor("b.bmp", "BM-changed"));
     QCOMPARE(uloz(editor), Ulozena);
     QCOMPARE(snimek(), (Soubory{{"-nadpis.txt", "\x8Anek"},
                                 {"-popis.txt", ""},
@@ -294,8 +282,8 @@ void TestVlastni::obrazky()
 // Nová and the load items open editors as ordinary children; the report goes through Save.
 void TestVlastni::hlavniOkno()
 {
-    QVERIFY(zapis(Snek + "-nadpis.txt", "\x8Anek") && zapis(Snek + "-popis.txt", "a\r\nb"));
-    QVERIFY(zapis(Snek + "-priklad.txt", "x") && QDir().mkdir("talvoPrehled/Prazdna"));
+    QVERIFY(zapisSoubor(Snek + "-nadpis.txt", "\x8Anek") && zapisSoubor(Snek + "-popis.txt", "a\r\nb"));
+    QVERIFY(zapisSoubor(Snek + "-priklad.txt", "x") && QDir().mkdir("talvoPrehled/Prazdna"));
     for (int i = 2; i < MaxPocetSifer; ++i)
         QVERIFY(QDir().mkdir(QString("talvoPrehled/Dalsi%1").arg(i)));
     TTalvoMain hlavni;
@@ -326,7 +314,7 @@ void TestVlastni::hlavniOkno()
 
     Odpoved dialog(m_slozka->filePath("zprava.txt"));
     hlavni.findChild<QAction *>("Ulozit")->trigger();
-    QCOMPARE(obsah("zprava.txt"), "\x8Anek\r\n\r\nPopis talvo\r\na\r\nb\r\n\r\n\r\nP\xF8\xEDklad \x9A"
+    QCOMPARE(obsahSouboru("zprava.txt"), "\x8Anek\r\n\r\nPopis talvo\r\na\r\nb\r\n\r\n\r\nP\xF8\xEDklad \x9A"
                                   "ifrov\xE1n\xED\r\nx\r\n");
 }
 
