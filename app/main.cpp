@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/Aplikace.h"
+#include "app/Pamet.h"
 #include "app/PracovniSlozka.h"
 #include "resources/Pisma.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    nastavPametProDlouheTexty();
     Aplikace aplikace(argc, argv);
     try {
         NactiTahomu();

@@ -4,6 +4,7 @@
 // commands call once their dialogs are accepted), beside the engine alone on the same text. Each
 // benchmark reports the process's peak resident memory while it ran (VmHWM, MiB).
 
+#include "app/Pamet.h"
 #include "bench/CeskyText.h"
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
@@ -49,6 +50,8 @@ void zajistiAplikaci()
     static int argc = 1;
     static char nazev[] = "talvo_bench_okna";
     static char *argv[] = {nazev, nullptr};
+    // As the program sets it up.
+    nastavPametProDlouheTexty();
     aplikace = new QApplication(argc, argv);
 }
 

@@ -44,6 +44,7 @@ private slots:
     void odstavce();
     void psaniDoDlouhehoOdstavce();
     void skrytaZpravaSeNerozvrhuje();
+    void pismoBezTvarovani();
 
 private:
     std::unique_ptr<QWidget> m_okno;
@@ -118,6 +119,19 @@ void TestRozvrzeniMema::skrytaZpravaSeNerozvrhuje()
         QVERIFY(blok.length() > DlouhyOdstavec);
         QCOMPARE(blok.layout()->lineCount(), 0);
     }
+}
+
+// The memo lays out its text unshaped, also after the window's font changed (the memo then gives
+// the document its font again).
+void TestRozvrzeniMema::pismoBezTvarovani()
+{
+    const auto bezTvarovani = [this] {
+        return (m_memo->document()->defaultFont().styleStrategy() & QFont::PreferNoShaping) != 0;
+    };
+    QVERIFY(bezTvarovani());
+    m_okno->setFont(QFont(QStringLiteral("Serif"), 14));
+    QCOMPARE(m_memo->document()->defaultFont().pointSize(), 14);
+    QVERIFY(bezTvarovani());
 }
 
 QTEST_MAIN(TestRozvrzeniMema)

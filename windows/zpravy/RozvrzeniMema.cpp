@@ -156,9 +156,18 @@ private:
 
 } // namespace
 
+QFont pismoBezTvarovani(QFont pismo)
+{
+    pismo.setStyleStrategy(QFont::StyleStrategy(pismo.styleStrategy() | QFont::PreferNoShaping));
+    return pismo;
+}
+
 void pripravMemo(QPlainTextEdit *memo)
 {
     const QString text = memo->toPlainText();
+    // Set on the memo itself: the memo gives its font to the document again whenever it changes,
+    // such as when the window's font changes, and the strategy set here stays part of it.
+    memo->setFont(pismoBezTvarovani(memo->font()));
     auto *dokument = new QTextDocument(memo);
     dokument->setDefaultFont(memo->font());
     auto *rozvrzeni = new TRozvrzeniMema(dokument);

@@ -14,8 +14,17 @@
 // every other one as the memo was set up (at word boundaries). Whether a paragraph holds such a
 // run is found out once and afterwards kept up to date from the changed part alone, so a
 // keystroke costs this code the same in a short text and a long one. The text is never touched.
+//
+// The memo's font asks Qt not to shape text that needs no shaping (Latin, Greek, Cyrillic and the
+// like): each character is then simply its font's glyph, without a pass through HarfBuzz. That
+// halves the time of laying out a long text; scripts that need shaping are shaped as before.
+
+#include <QFont>
 
 class QPlainTextEdit;
+
+// The font with QFont::PreferNoShaping added to its style strategy.
+QFont pismoBezTvarovani(QFont pismo);
 
 // A run without a space longer than this is not a word: its paragraph is broken anywhere.
 inline constexpr int DelkaBehuBezMezery = 1000;

@@ -68,7 +68,7 @@ struct VolbyTisku
     std::function<bool(QPainter &, const ListTisku &, int)> poRadcichListu;
 };
 
-// The font the lines are drawn in.
+// The font the lines are drawn in: unshaped where the script needs no shaping, with whole-dot advances.
 QFont pismoRadku(const VolbyTisku &volby);
 
 // Lines per page for volby: as the canvas font gives, but never more than fit in the font the lines are
