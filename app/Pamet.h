@@ -4,9 +4,9 @@
 // Qt lays out a shown paragraph in arrays of some 40 bytes per character: about 180 MiB for the
 // 4.4 million characters of the Morse code of 1 MiB of text. By default the C library maps large
 // blocks (above 128 KiB, a limit it raises to at most 32 MiB) freshly from the system and gives
-// them back when they are freed, so each long text shown again pays for fresh pages (on a virtual machine about 3 ms per MiB, more than the
-// layout itself). Kept in the heap instead, freed memory is reused by the next long text; up to
-// PonechanaPamet of free memory stays with the process.
+// them back when they are freed, so each long text shown again pays for fresh pages (on a virtual
+// machine about 3 ms per MiB, more than the layout itself). Kept in the heap instead, freed memory
+// is reused by the next long text; up to PonechanaPamet of free memory stays with the process.
 
 #include <cstddef>
 
