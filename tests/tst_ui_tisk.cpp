@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -44,6 +45,7 @@ private slots:
     void listy();
     void tiskarnaNelzeOtevrit();
     void tiskPresDialog();
+    void selhaniPresDialog();
 
 private:
     QTemporaryDir m_slozka;
@@ -184,6 +186,39 @@ void TestTisk::tiskPresDialog()
     QCOMPARE(listy[0].last(), "Cilovy text:");
     QVERIFY(listy[0].size() > 4);
     QCOMPARE(radkyZpravy(form).size(), 5);
+}
+
+// A print that fails after the dialog: the error box names the file, and the busy pointer of printing
+// is gone before the box opens and after it.
+void TestTisk::selhaniPresDialog()
+{
+    QFile obycejny(m_slozka.filePath("obycejny2"));
+    QVERIFY(obycejny.open(QIODevice::WriteOnly));
+    obycejny.close();
+    const QString cesta = obycejny.fileName() + "/tisk.pdf";
+    QWidget rodic;
+    TTiskZprav tisk(&rodic);
+    nastavPdf(*tisk.tiskarna(), cesta);
+    TMorseovkaForm form;
+    form.findChild<QPlainTextEdit *>("Zdroj")->setPlainText(QStringLiteral("ahoj"));
+    OdpovidacOken dialog([&cesta](QWidget *okno) {
+        if (auto *soubor = okno->findChild<QLineEdit *>("filename"))
+            soubor->setText(cesta);
+        OdpovidacOken::prijmi(okno);
+    });
+    bool kurzorUChyby = true;
+    OdpovidacOken chyba([&kurzorUChyby](QWidget *okno) {
+        kurzorUChyby = QGuiApplication::overrideCursor() != nullptr;
+        OdpovidacOken::zavri(okno);
+    });
+    dialog.ocekavej();
+    QTimer::singleShot(0, &chyba, [&chyba] { chyba.ocekavej(3000); });
+    QVERIFY(!tisk.TiskClick(&form));
+    QVERIFY(dialog.odpovezeno() && chyba.odpovezeno());
+    QCOMPARE(chyba.ikona(), QMessageBox::Critical);
+    QVERIFY2(chyba.text().contains(cesta), qPrintable(chyba.text()));
+    QVERIFY(!kurzorUChyby);
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 QTEST_MAIN(TestTisk)

@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -223,7 +224,19 @@ bool TTiskZprav::vyberATiskni(const std::function<bool(QPrinter &, QString *)> &
     if (!vyberTisk())
         return false;
     QString chyba;
-    if (!tisk(*m_tiskarna, &chyba)) {
+    // A long report takes a second or two to print: the pointer shows it is busy until then, and is
+    // back before any message box, also when printing throws.
+    struct ZaneprazdnenyKurzor
+    {
+        ZaneprazdnenyKurzor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~ZaneprazdnenyKurzor() { QGuiApplication::restoreOverrideCursor(); }
+    };
+    bool vytisteno = false;
+    {
+        const ZaneprazdnenyKurzor kurzor;
+        vytisteno = tisk(*m_tiskarna, &chyba);
+    }
+    if (!vytisteno) {
         QMessageBox::critical(m_rodic, QStringLiteral("Talvo"), chyba);
         return false;
     }
