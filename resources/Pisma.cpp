@@ -42,3 +42,9 @@ QFont pismoTahomaPx(int pixely, bool tucne)
     pismo.setBold(tucne);
     return pismo;
 }
+
+QFont pismoBezTvarovani(QFont pismo)
+{
+    pismo.setStyleStrategy(QFont::StyleStrategy(pismo.styleStrategy() | QFont::PreferNoShaping));
+    return pismo;
+}

@@ -13,3 +13,7 @@ QFont pismoTahoma(qreal body = 8, bool tucne = false);
 
 // Tahoma (or the fallback) with a font height in pixels, as the main window's title uses.
 QFont pismoTahomaPx(int pixely, bool tucne = false);
+
+// The font with QFont::PreferNoShaping added: text whose script needs no shaping (Latin and the
+// like) is laid out glyph by glyph without HarfBuzz, in half the time; other scripts are shaped.
+QFont pismoBezTvarovani(QFont pismo);

@@ -1,5 +1,7 @@
 #include "windows/zpravy/RozvrzeniMema.h"
 
+#include "resources/Pisma.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -155,12 +157,6 @@ private:
 };
 
 } // namespace
-
-QFont pismoBezTvarovani(QFont pismo)
-{
-    pismo.setStyleStrategy(QFont::StyleStrategy(pismo.styleStrategy() | QFont::PreferNoShaping));
-    return pismo;
-}
 
 void pripravMemo(QPlainTextEdit *memo)
 {

@@ -19,12 +19,7 @@
 // like): each character is then simply its font's glyph, without a pass through HarfBuzz. That
 // halves the time of laying out a long text; scripts that need shaping are shaped as before.
 
-#include <QFont>
-
 class QPlainTextEdit;
-
-// The font with QFont::PreferNoShaping added to its style strategy.
-QFont pismoBezTvarovani(QFont pismo);
 
 // A run without a space longer than this is not a word: its paragraph is broken anywhere.
 inline constexpr int DelkaBehuBezMezery = 1000;
