@@ -1,11 +1,11 @@
 #include "app/Main.h"
 
-#include "app/Jpeg.h"
 #include "app/PracovniSlozka.h"
-#include "descriptions/Prehled.h"
+#include "decoders/Jpeg.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
-#include "descriptions/Vlastnisifra.h"
+#include "descriptions/okna/Prehled.h"
+#include "descriptions/okna/Vlastnisifra.h"
 #include "exercises/Cviceni.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
@@ -41,6 +41,72 @@ QString bezMnemoniky(QString text)
     return text.replace(u'&', QStringLiteral("&&"));
 }
 } // namespace
+
+// One row per window that exists at most once, in the order of its menu.
+struct TTalvoMain::DruhOkna
+{
+    Jedinecne druh = {};
+    QString nabidka = {};   // objectName of the menu the item stands in
+    QString oddelovac = {}; // objectName of a separator put before the item; empty for none
+    QString jmeno = {};     // objectName of the menu item
+    QString titulek = {};   // caption of the menu item
+    std::function<QWidget *()> tvurce = {};
+    bool ulozit = false;      // the window has a report to save
+    bool tisk = false;        // the window has a report to print
+    QString titulekOkna = {}; // the caption the window gets when it opens; empty keeps its own
+    bool zaskrtnout = false;  // the menu item is checkable and stays checked once the window has opened
+};
+
+const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
+{
+    using J = Jedinecne;
+    const QString sifrovani = QStringLiteral("Sifrovani");
+    const QString cviceni = QStringLiteral("CviceniSifrovani");
+    // The semaphore window and the quiz have no report, so they enable neither Save nor Print.
+    static const QList<DruhOkna> druhy = {
+        {.druh = J::Morseovka,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("Morseovka1SD"),
+         .titulek = QStringLiteral("Morseovka"),
+         .tvurce = [] { return new TMorseovkaForm; },
+         .ulozit = true,
+         .tisk = true},
+        {.druh = J::Mrizka,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("MrizkaSD"),
+         .titulek = QStringLiteral("Mřížka"),
+         .tvurce = [] { return new TMrizkaForm; },
+         .ulozit = true,
+         .tisk = true},
+        {.druh = J::Kolecko,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("SifrovaciKolecko1SD"),
+         .titulek = QStringLiteral("Šifrovací kolečko"),
+         .tvurce = [] { return new TKoleckoSifrujForm; },
+         .ulozit = true,
+         .tisk = true},
+        {.druh = J::Snek,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("Snek1SD"),
+         .titulek = QStringLiteral("Šnek"),
+         .tvurce = [] { return new TSnekForm; },
+         .ulozit = true,
+         .tisk = true},
+        {.druh = J::Semafor,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("Semafor1SD"),
+         .titulek = QStringLiteral("Semafor"),
+         .tvurce = [] { return new TSemaforSifrujForm; }},
+        {.druh = J::Cviceni,
+         .nabidka = cviceni,
+         .jmeno = QStringLiteral("Test"),
+         .titulek = QStringLiteral("Morseovka 1"),
+         .tvurce = [] { return new TTalvoCviceni; },
+         .titulekOkna = QStringLiteral("Test Morseovka"),
+         .zaskrtnout = true},
+    };
+    return druhy;
+}
 
 TTalvoMain::TTalvoMain(QWidget *parent)
     : QMainWindow(parent), m_znakyVlastni(ZnakyVlastni), m_nahradaVelka(NahradaVelka)
@@ -136,22 +202,24 @@ void TTalvoMain::vytvorMenu()
     konec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(konec, &QAction::triggered, this, &TTalvoMain::KonecClick);
 
-    QMenu *sifrovani = pridejMenu(nullptr, QStringLiteral("Sifrovani"), QStringLiteral("Šifrování"));
-    connect(pridejPolozku(sifrovani, QStringLiteral("Morseovka1SD"), QStringLiteral("Morseovka")), &QAction::triggered,
-            this, &TTalvoMain::Morseovka1SDClick);
-    connect(pridejPolozku(sifrovani, QStringLiteral("MrizkaSD"), QStringLiteral("Mřížka")), &QAction::triggered, this,
-            &TTalvoMain::MrizkaSDClick);
-    connect(pridejPolozku(sifrovani, QStringLiteral("SifrovaciKolecko1SD"), QStringLiteral("Šifrovací kolečko")),
-            &QAction::triggered, this, &TTalvoMain::SifrovaciKolecko1SDClick);
-    connect(pridejPolozku(sifrovani, QStringLiteral("Snek1SD"), QStringLiteral("Šnek")), &QAction::triggered, this,
-            &TTalvoMain::Snek1SDClick);
-    connect(pridejPolozku(sifrovani, QStringLiteral("Semafor1SD"), QStringLiteral("Semafor")), &QAction::triggered,
-            this, &TTalvoMain::Semafor1SDClick);
-
-    QMenu *cviceni = pridejMenu(nullptr, QStringLiteral("CviceniSifrovani"), QStringLiteral("Cvičení šifrování"));
-    Test = pridejPolozku(cviceni, QStringLiteral("Test"), QStringLiteral("Morseovka 1"));
-    Test->setCheckable(true);
-    connect(Test, &QAction::triggered, this, &TTalvoMain::TestClick);
+    QHash<QString, QMenu *> nabidky;
+    for (const QString &jmeno : {QStringLiteral("Sifrovani"), QStringLiteral("CviceniSifrovani")})
+        nabidky.insert(jmeno, pridejMenu(nullptr, jmeno,
+                                         jmeno == u"Sifrovani" ? QStringLiteral("Šifrování")
+                                                               : QStringLiteral("Cvičení šifrování")));
+    for (const DruhOkna &druh : druhyOken()) {
+        QMenu *nabidka = nabidky.value(druh.nabidka);
+        if (!druh.oddelovac.isEmpty())
+            nabidka->addAction(oddelovac(druh.oddelovac));
+        QAction *polozka = pridejPolozku(nabidka, druh.jmeno, druh.titulek);
+        polozka->setCheckable(druh.zaskrtnout);
+        connect(polozka, &QAction::triggered, this, [this, &druh, polozka] {
+            otevriDruh(druh);
+            // Checked for good, also when the click on the checked item has just unchecked it.
+            if (druh.zaskrtnout)
+                polozka->setChecked(true);
+        });
+    }
 
     menuBar()->addAction(oddelovac(QStringLiteral("N4")));
 
@@ -220,7 +288,7 @@ QList<QAction *> TTalvoMain::pridejPolozkyPopisu(QMenu *menu, const QString &pre
 
 bool TTalvoMain::jeOtevreno(Jedinecne druh) const
 {
-    return m_otevrene[static_cast<std::size_t>(druh)] != nullptr;
+    return m_otevrene.value(druh) != nullptr;
 }
 
 QMdiArea *TTalvoMain::mdiArea() const
@@ -231,8 +299,7 @@ QMdiArea *TTalvoMain::mdiArea() const
 QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<QWidget *()> &tvurce, bool povolitUlozit,
                                            bool povolitTisk)
 {
-    const auto k = static_cast<std::size_t>(druh);
-    QMdiSubWindow *okno = m_otevrene[k];
+    QMdiSubWindow *okno = m_otevrene.value(druh);
     if (okno) {
         ukazOkno(okno);
         return okno;
@@ -241,10 +308,10 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
     if (!obsah)
         return nullptr;
     okno = otevriOkno(obsah, povolitUlozit, povolitTisk);
-    m_otevrene[k] = okno;
-    const auto zapomen = [this, k, okno] {
-        if (m_otevrene[k] == okno)
-            m_otevrene[k] = nullptr;
+    m_otevrene.insert(druh, okno);
+    const auto zapomen = [this, druh, okno] {
+        if (m_otevrene.value(druh) == okno)
+            m_otevrene.remove(druh);
     };
     connect(okno, &QObject::destroyed, this, zapomen);
     connect(obsah, &QObject::destroyed, this, zapomen);
@@ -333,46 +400,11 @@ void TTalvoMain::KonecClick()
     close();
 }
 
-void TTalvoMain::Morseovka1SDClick()
+void TTalvoMain::otevriDruh(const DruhOkna &druh)
 {
-    otevriJedinecne(
-        Jedinecne::Morseovka, [] { return new TMorseovkaForm; }, true, true);
-}
-
-void TTalvoMain::MrizkaSDClick()
-{
-    otevriJedinecne(
-        Jedinecne::Mrizka, [] { return new TMrizkaForm; }, true, true);
-}
-
-void TTalvoMain::SifrovaciKolecko1SDClick()
-{
-    otevriJedinecne(
-        Jedinecne::Kolecko, [] { return new TKoleckoSifrujForm; }, true, true);
-}
-
-void TTalvoMain::Snek1SDClick()
-{
-    otevriJedinecne(
-        Jedinecne::Snek, [] { return new TSnekForm; }, true, true);
-}
-
-void TTalvoMain::Semafor1SDClick()
-{
-    // The semaphore window has no report, so it enables neither Save nor Print.
-    otevriJedinecne(
-        Jedinecne::Semafor, [] { return new TSemaforSifrujForm; }, false, false);
-}
-
-void TTalvoMain::TestClick()
-{
-    // The quiz has no report, so it enables neither Save nor Print.
-    QMdiSubWindow *okno = otevriJedinecne(
-        Jedinecne::Cviceni, [] { return new TTalvoCviceni; }, false, false);
-    if (okno && okno->widget())
-        okno->widget()->setWindowTitle(QStringLiteral("Test Morseovka"));
-    // Checked for good, also when the click on the checked item has just unchecked it.
-    Test->setChecked(true);
+    QMdiSubWindow *okno = otevriJedinecne(druh.druh, druh.tvurce, druh.ulozit, druh.tisk);
+    if (okno && okno->widget() && !druh.titulekOkna.isEmpty())
+        okno->widget()->setWindowTitle(druh.titulekOkna);
 }
 
 void TTalvoMain::NovaClick()

@@ -1,16 +1,18 @@
 #pragma once
 // The main window: a multiple-document frame whose menus open every other window.
 //
-// It owns the menu tree, one open-flag per single-instance window (the tool windows and
-// the quiz), the enabled state of Save and Print, and the two menus that list the
-// descriptions of the store. Those two menus are built once, at construction, from the
-// store folder in the working folder (created silently when missing).
+// It owns the menu tree, the enabled state of Save and Print, and the two menus that list the
+// descriptions of the store (built once, at construction, from the store in the working folder).
+// The windows that exist at most once (the tool windows and the exercises) are rows of one table,
+// DruhyOken in Main.cpp: each row names its menu item, makes its window and says whether the window
+// enables Save and Print; opening, showing the open one and forgetting it on close are written once,
+// in otevriJedinecne. Adding such a window is one enum value, one row and its class.
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
 #include <functional>
 
 class QAction;
@@ -26,7 +28,7 @@ class TTalvoMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The kinds of child window that exist at most once.
+    // The kinds of child window that exist at most once, one per row of DruhyOken.
     enum class Jedinecne
     {
         Morseovka,
@@ -73,12 +75,6 @@ private slots:
     void TiskClick();
     void NastaveniTiskuClick();
     void KonecClick();
-    void Morseovka1SDClick();
-    void MrizkaSDClick();
-    void SifrovaciKolecko1SDClick();
-    void Snek1SDClick();
-    void Semafor1SDClick();
-    void TestClick();
     void NovaClick();
     void NactiSifruClick();
     void PrehledClick();
@@ -87,6 +83,10 @@ private slots:
     void Kaskada1Click();
 
 private:
+    struct DruhOkna;
+    static const QList<DruhOkna> &druhyOken();
+    // The menu command of a single-instance window: opens it or shows the open one.
+    void otevriDruh(const DruhOkna &druh);
     void vytvorPlochu();
     void vytvorMenu();
     void VytvorMenuNacti();
@@ -110,13 +110,12 @@ private:
 
     QAction *Ulozit = nullptr;
     QAction *Tisk = nullptr;
-    QAction *Test = nullptr;
     QMenu *VlastniSifra = nullptr;
     QMenu *PrehledSifer = nullptr;
 
     QStringView m_znakyVlastni;
     QStringView m_nahradaVelka;
-    std::array<QMdiSubWindow *, 6> m_otevrene{};
+    QHash<Jedinecne, QMdiSubWindow *> m_otevrene;
     QList<QAction *> m_polozkyNacti;
     QList<QAction *> m_polozkyPrehled;
 };

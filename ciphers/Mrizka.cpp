@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 int PlatnaVelikostMrizky(int n)
@@ -158,6 +159,36 @@ Okenka NahodnaOkenka(int n, QRandomGenerator &nahoda)
             const auto [c2, r2] = obeh[int(nahoda.bounded(int(obeh.size())))];
             okenka[c2][r2] = true;
         }
+    }
+    return okenka;
+}
+
+namespace {
+// The default holes for N = 1 to 5 and for every larger N, drawn row by row from the top,
+// rows separated by "/", "#" a hole.
+constexpr std::array<std::string_view, 6> VychoziVzory = {
+    "#",
+    "#./.#",
+    "#.#/.#./.##",
+    "#.##/.#.#/.##./#..#",
+    "#.##./.#.#./.##../#..##/.....",
+    "....#./....../.#...#/...#../##.#../..#..#",
+};
+} // namespace
+
+Okenka VychoziMrizka(int n)
+{
+    Okenka okenka{};
+    const int k = std::clamp(n, 1, int(VychoziVzory.size())) - 1;
+    int c = 0;
+    int r = 0;
+    for (const char znak : VychoziVzory[k]) {
+        if (znak == '/') {
+            c = 0;
+            ++r;
+            continue;
+        }
+        okenka[c++][r] = znak == '#';
     }
     return okenka;
 }

@@ -64,3 +64,7 @@ QString PopisStavuMrizky(StavMrizky stav);
 // A card that uncovers every cell exactly once: of every four cells that the turns carry into
 // each other, one chosen by nahoda is a hole; the middle cell of an odd grid is a hole too.
 Okenka NahodnaOkenka(int n, QRandomGenerator &nahoda);
+
+// The holes a new grid of size n starts with; a grid larger than 6 starts with the 6 x 6 pattern in
+// its top left corner.
+Okenka VychoziMrizka(int n);

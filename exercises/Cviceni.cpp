@@ -2,7 +2,7 @@
 
 #include "ciphers/Morseovka.h"
 #include "resources/Pisma.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 #include "windows/PrehravacMorseovky.h"
 
 #include <QCloseEvent>

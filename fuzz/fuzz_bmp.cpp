@@ -1,7 +1,7 @@
 // The store's bitmap reader (DekodujBmp) on arbitrary bytes: a picture within the size limit, or a reason.
 #include "Fuzz.h"
 
-#include "descriptions/Bitmapa.h"
+#include "decoders/Bitmapa.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,7 +2,7 @@
 // never an exit from inside libjpeg.
 #include "Fuzz.h"
 
-#include "app/Jpeg.h"
+#include "decoders/Jpeg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

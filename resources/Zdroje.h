@@ -3,7 +3,7 @@
 // 1-28 semaphore signs, 41-48 snail spirals,
 // 51 the grille's grid, 71 and 72 the cipher wheel. Each is ":/bitmapy/<number>.bmp".
 
-#include "ciphers/Snek.h"
+#include "resources/kresby/Kresby.h"
 
 #include <QIcon>
 #include <QImage>
@@ -23,9 +23,3 @@ QList<int> cislaZdroju();
 
 // The program's icon, in every size it is drawn in; the application sets it as every window's icon.
 QIcon ikonaAplikace();
-
-// The snail spiral of a corner and a direction code: 41 + 2 x corner, one more for outward.
-inline constexpr int cisloObrazkuSneka(int roh, int smer)
-{
-    return 41 + 2 * roh + (smer == Ven ? 1 : 0);
-}

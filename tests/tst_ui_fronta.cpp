@@ -2,7 +2,7 @@
 // own, the job going through the printing system, the PDF that the queue's printer writes read back.
 // A window prints through TiskovaFronta::tiskniAktivniOkno, which returns the finished job.
 #include "app/Main.h"
-#include "descriptions/Prehled.h"
+#include "descriptions/okna/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "support/ListyPdf.h"

@@ -1,5 +1,5 @@
 // The JPEG decoder, the main window's compiled-in picture and the numbered bitmap registry.
-#include "app/Jpeg.h"
+#include "decoders/Jpeg.h"
 #include "resources/Zdroje.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // Bad input from a damaged store, from the file system and from the user: each gets a clear message
 // or a defined result, nothing already saved is lost, nothing crashes or hangs.
 #include "app/Main.h"
-#include "descriptions/Prehled.h"
+#include "descriptions/okna/Prehled.h"
 #include "descriptions/Ulozistepopisu.h"
-#include "descriptions/Vlastnisifra.h"
+#include "descriptions/okna/Vlastnisifra.h"
 #include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 #include "support/Poruchy.h"

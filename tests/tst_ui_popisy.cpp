@@ -2,7 +2,7 @@
 // overview window without a message and shows all of itself, its files are in the store's own format,
 // and its worked examples are what the tool windows give.
 #include "app/Main.h"
-#include "descriptions/Prehled.h"
+#include "descriptions/okna/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/kresby/KresbyPopisu.h"

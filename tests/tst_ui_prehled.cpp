@@ -1,7 +1,7 @@
 // The overview window: the layout of a description, missing and broken files, windows opened from the
 // menu, and overviews printed to PDF.
 #include "app/Main.h"
-#include "descriptions/Prehled.h"
+#include "descriptions/okna/Prehled.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/Pisma.h"
 #include "support/OdpovidacOken.h"

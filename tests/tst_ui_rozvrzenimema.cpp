@@ -1,7 +1,7 @@
 #include "ciphers/Morseovka.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 #include "windows/Morseovkaunit.h"
-#include "windows/zpravy/RozvrzeniMema.h"
+#include "windows/formular/RozvrzeniMema.h"
 #include "windows/zpravy/Zprava.h"
 
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // The description editor: the name check, saving new and opened descriptions byte for byte,
 // the saves it refuses, picture copies, the store limit, and the editor in the main window.
 #include "app/Main.h"
-#include "descriptions/Vlastnisifra.h"
+#include "descriptions/okna/Vlastnisifra.h"
 #include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
 

@@ -2,7 +2,7 @@
 
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 #include "windows/PrehravacMorseovky.h"
 #include "windows/zpravy/Ukladani.h"
 

@@ -2,7 +2,7 @@
 
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Vystrihovanky.h"
 
@@ -29,16 +29,6 @@ constexpr QColor BarvaPrekryva(0x10, 0x50, 0xe0);
 constexpr int CisloObrazkuMrizky = 51;
 constexpr int VychoziVelikost = 6;
 
-// The default holes for N = 1 to 5 and for every larger N, drawn row by row from the top,
-// rows separated by "/", "#" a hole.
-constexpr std::array<std::string_view, 6> VychoziVzory = {
-    "#",
-    "#./.#",
-    "#.#/.#./.##",
-    "#.##/.#.#/.##./#..#",
-    "#.##./.#.#./.##../#..##/.....",
-    "....#./....../.#...#/...#../##.#../..#..#",
-};
 } // namespace
 
 TMrizkaForm::TMrizkaForm(QWidget *parent)
@@ -186,26 +176,9 @@ int TMrizkaForm::ZkontrolujVelikost()
     return 1;
 }
 
-Okenka TMrizkaForm::VychoziOkenka(int n)
-{
-    Okenka okenka{};
-    const int k = std::clamp(n, 1, int(VychoziVzory.size())) - 1;
-    int c = 0;
-    int r = 0;
-    for (const char znak : VychoziVzory[k]) {
-        if (znak == '/') {
-            c = 0;
-            ++r;
-            continue;
-        }
-        okenka[c++][r] = znak == '#';
-    }
-    return okenka;
-}
-
 void TMrizkaForm::postavMrizku()
 {
-    m_okenka = VychoziOkenka(m_velikost);
+    m_okenka = VychoziMrizka(m_velikost);
     aktualizujStav();
 }
 

@@ -47,8 +47,6 @@ public:
     // How many positions uncover each cell of the card as it is now.
     const PocetOdkryti &pocetOdkryti() const { return m_pocty; }
 
-    // The holes a new grid of size n starts with.
-    static Okenka VychoziOkenka(int n);
     // The cell (column, row) under a point of the content area, if the current grid has one there.
     std::optional<QPoint> bunkaNaBode(QPoint bod) const;
 

@@ -2,7 +2,7 @@
 
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

@@ -2,7 +2,7 @@
 
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "ciphers/Snek.h"
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -1,7 +1,6 @@
 #include "resources/kresby/Kresby.h"
 
 #include "ciphers/Snek.h"
-#include "resources/Zdroje.h"
 
 #include <QLineF>
 #include <QPainter>

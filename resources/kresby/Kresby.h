@@ -7,6 +7,8 @@
 // Windows bitmap "<number>.bmp" and a resource list; the UI library compiles them in and
 // looks them up by number (resources/Zdroje.h). Tests link this library to check the drawings.
 
+#include "ciphers/Snek.h"
+
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -36,3 +38,9 @@ QList<Kresba> vsechnyKresby();
 // bitmap; generuj_ikony writes it in every size of velikostiIkony for the window and the desktop.
 QImage nakresliIkonu(int strana);
 QList<int> velikostiIkony();
+
+// The snail spiral of a corner and a direction code: 41 + 2 x corner, one more for outward.
+inline constexpr int cisloObrazkuSneka(int roh, int smer)
+{
+    return 41 + 2 * roh + (smer == Ven ? 1 : 0);
+}

@@ -1,7 +1,7 @@
 #include "windows/zpravy/TiskPrehledu.h"
 
 #include "text/Strankovani.h"
-#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/TiskListu.h"
 
 #include <QFontMetrics>
 #include <QPainter>

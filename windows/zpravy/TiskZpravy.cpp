@@ -3,6 +3,7 @@
 #include "resources/Pisma.h"
 #include "text/Strankovani.h"
 #include "text/Zalamovani.h"
+#include "windows/zpravy/TiskListu.h"
 #include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
 
@@ -18,50 +19,6 @@
 
 #include <algorithm>
 
-QString chybaTiskarny(const QPrinter &tiskarna)
-{
-    if (tiskarna.outputFormat() == QPrinter::PdfFormat) {
-        if (tiskarna.outputFileName().isEmpty())
-            return QStringLiteral("Není vybrána tiskárna ani soubor pro tisk.");
-        return QStringLiteral("Soubor %1 nelze pro tisk vytvořit.").arg(tiskarna.outputFileName());
-    }
-    return QStringLiteral("Tiskárnu %1 nelze použít.").arg(tiskarna.printerName());
-}
-
-QFont pismoTisku(const QPrinter &tiskarna, int sirkaRadku)
-{
-    QFont pismo = pismoTahoma(8);
-    // The report's width at 96 dpi in printer units, against the paper's usable width.
-    const qreal potrebna = sirkaRadku * tiskarna.logicalDpiX() / 96.0;
-    const qreal dostupna = tiskarna.width() - LevyOkrajTisku;
-    if (potrebna > 0 && dostupna > 0 && potrebna > dostupna)
-        pismo.setPointSizeF(8.0 * dostupna / potrebna);
-    return pismo;
-}
-
-int radkuNaStranu(QPrinter &tiskarna, const QFont &pismo)
-{
-    const QFontMetrics metriky(pismo, &tiskarna);
-    return std::max(tiskarna.height() / std::max(metriky.height(), 1), 1);
-}
-
-QFont pismoZpravy()
-{
-    return pismoTahomaPx(11);
-}
-
-QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo)
-{
-    const QFontMetricsF metriky(pismo);
-    const MeritkoTextu sirkaTextu = [&metriky](QStringView kus) {
-        return kus.size() == 1 ? metriky.horizontalAdvance(kus.front()) : metriky.horizontalAdvance(kus.toString());
-    };
-    QStringList vysledek;
-    for (const QString &radek : radky)
-        vysledek.append(ZalomRadek(radek, std::max(sirka, 1), sirkaTextu));
-    return vysledek;
-}
-
 TiskovaZprava pripravTisk(IZprava &zprava)
 {
     QPlainTextEdit *memo = zprava.memoTisk();
@@ -70,79 +27,6 @@ TiskovaZprava pripravTisk(IZprava &zprava)
     const QStringList radky = radkyZpravy(zprava);
     const int sirka = memo->width() - 2 * OkrajZpravy;
     return {radkyZobrazeni(radky, sirka, pismoZpravy()), sirka};
-}
-
-bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba)
-{
-    VolbyTisku volby;
-    volby.pismo = pismoTisku(tiskarna, sirkaRadku);
-    return TiskniListy(tiskarna, radky, volby, chyba);
-}
-
-QFont pismoRadku(const VolbyTisku &volby)
-{
-    QFont pismo = pismoBezTvarovani(volby.pismo);
-    if (!volby.rodinaRadku.isEmpty())
-        pismo.setFamilies({volby.rodinaRadku});
-    // Whole printer dots as glyph advances: the printed file gives each glyph its own position,
-    // written as a shorter number that compresses far better (the lines of a 1 MiB report are drawn
-    // in a third less time, the file of a 10 KiB report is a ninth of the size); at 600 dpi the
-    // rounding is invisible.
-    pismo.setHintingPreference(QFont::PreferFullHinting);
-    return pismo;
-}
-
-int radkuNaStranu(QPrinter &tiskarna, const VolbyTisku &volby)
-{
-    return std::min(radkuNaStranu(tiskarna, volby.pismo), radkuNaStranu(tiskarna, pismoRadku(volby)));
-}
-
-bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba)
-{
-    const int kopie = tiskarna.copyCount();
-    const bool kompletovat = tiskarna.collateCopies();
-    // The copies are painted here, so the printing system must not multiply them again.
-    tiskarna.setCopyCount(1);
-    tiskarna.setDocName(volby.nazevUlohy);
-
-    const auto obnovKopie = [&] {
-        tiskarna.setCopyCount(kopie);
-        tiskarna.setCollateCopies(kompletovat);
-    };
-    QPainter malir;
-    const auto selhani = [&] {
-        if (malir.isActive())
-            malir.end();
-        obnovKopie();
-        if (chyba)
-            *chyba = chybaTiskarny(tiskarna);
-        return false;
-    };
-
-    if (!malir.begin(&tiskarna))
-        return selhani();
-    const int naStranu = radkuNaStranu(tiskarna, volby);
-    malir.setFont(pismoRadku(volby));
-    const QFontMetrics metriky = malir.fontMetrics();
-    const int vyskaRadku = std::max(metriky.height(), 1);
-
-    const QList<ListTisku> listy = PoradiListu(radky.size(), naStranu, kopie, kompletovat);
-    bool prvni = true;
-    for (const ListTisku &list : listy) {
-        if (!prvni && !tiskarna.newPage())
-            return selhani();
-        prvni = false;
-        // The line's top is at r × line height, so the first line sits fully on the sheet.
-        for (int i = list.od; i < list.po; ++i)
-            malir.drawText(QPoint(volby.levyOkraj, (i - list.od) * vyskaRadku + metriky.ascent()), radky.at(i));
-        if (volby.poRadcichListu && !volby.poRadcichListu(malir, list, (list.po - list.od) * vyskaRadku))
-            return selhani();
-    }
-    const bool hotovo = malir.end();
-    obnovKopie();
-    if (!hotovo && chyba)
-        *chyba = chybaTiskarny(tiskarna);
-    return hotovo;
 }
 
 TTiskZprav::TTiskZprav(QWidget *rodic) : QObject(rodic), m_rodic(rodic)

@@ -1,6 +1,6 @@
 #include "windows/zpravy/Zprava.h"
 
-#include "windows/zpravy/RozvrzeniMema.h"
+#include "windows/formular/RozvrzeniMema.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

@@ -1,4 +1,4 @@
-#include "descriptions/Bitmapa.h"
+#include "decoders/Bitmapa.h"
 
 #include <QBuffer>
 #include <QDir>

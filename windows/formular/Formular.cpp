@@ -1,7 +1,7 @@
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include "resources/Pisma.h"
-#include "windows/zpravy/RozvrzeniMema.h"
+#include "windows/formular/RozvrzeniMema.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>

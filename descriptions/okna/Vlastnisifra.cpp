@@ -1,7 +1,7 @@
-#include "descriptions/Vlastnisifra.h"
+#include "descriptions/okna/Vlastnisifra.h"
 
 #include "resources/Pisma.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include <QCheckBox>
 #include <QDir>

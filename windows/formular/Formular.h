@@ -32,7 +32,7 @@ QLabel *popisek(QWidget *rodic, QAnyStringView jmeno, const QString &text, bool 
 QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text, const QString &napoveda = {});
 
 // A multi-line memo with a vertical scroll bar; Tab moves the focus on instead of typing a tab.
-// Long texts cost time in proportion to their length (windows/zpravy/RozvrzeniMema.h).
+// Long texts cost time in proportion to their length (windows/formular/RozvrzeniMema.h).
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
 
 // Lets the user type or paste at most nejvice characters into the memo: what an edit adds beyond

@@ -1,4 +1,4 @@
-#include "app/Jpeg.h"
+#include "decoders/Jpeg.h"
 
 #include <csetjmp>
 #include <cstdio>

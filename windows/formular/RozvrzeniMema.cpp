@@ -1,4 +1,4 @@
-#include "windows/zpravy/RozvrzeniMema.h"
+#include "windows/formular/RozvrzeniMema.h"
 
 #include "resources/Pisma.h"
 

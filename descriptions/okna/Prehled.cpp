@@ -1,11 +1,11 @@
-#include "descriptions/Prehled.h"
+#include "descriptions/okna/Prehled.h"
 
-#include "descriptions/Bitmapa.h"
+#include "decoders/Bitmapa.h"
 
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/Pisma.h"
-#include "windows/Formular.h"
+#include "windows/formular/Formular.h"
 
 #include <QDir>
 #include <QFile>

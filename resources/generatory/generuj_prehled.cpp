@@ -6,10 +6,10 @@
 // shipped description folders of STORE are replaced; anything else there is left alone.
 // Usage: generuj_prehled SOURCES STORE
 
+#include "ciphers/Mrizka.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/kresby/KresbyPopisu.h"
-#include "windows/Mrizkaunit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ struct ObrazekPopisu
 // "-priklad.txt"; "-obr.bmp" stands under the picture title.
 QList<ObrazekPopisu> obrazkyPopisu()
 {
-    const Okenka mrizka = TMrizkaForm::VychoziOkenka(VelikostMrizky);
+    const Okenka mrizka = VychoziMrizka(VelikostMrizky);
     return {
         {QStringLiteral("Morseovka"), SouborPopisu::Obrazek, nakresliTabulkuMorseovky()},
         {QStringLiteral("Mrizka"), SouborPopisu::Obrazek1,

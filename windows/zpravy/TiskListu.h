@@ -1,0 +1,74 @@
+#pragma once
+// Printing display lines: the fonts and margins of printed reports, breaking report lines into the
+// display lines of a report box, and printing those lines a page after page with their copies and
+// collation (the sheet order comes from text/Strankovani). Reports and overviews both print through it.
+
+#include "text/Strankovani.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QPainter;
+class QPrinter;
+
+// Left edge of every printed line, in printer units.
+inline constexpr int LevyOkrajTisku = 70;
+// The printer's resolution in dots per inch, the unit of the margins above and of the pictures an
+// overview prints four times enlarged (a 700-pixel picture then prints about 12 cm wide).
+inline constexpr int RozliseniTisku = 600;
+// The report box's border and inner margin on each side, taken off its width before breaking lines.
+inline constexpr int OkrajZpravy = 4;
+
+// Why tiskarna could not print: no printer or file chosen, a file that cannot be made, a printer
+// that cannot be used.
+QString chybaTiskarny(const QPrinter &tiskarna);
+
+// Tahoma 8 pt as a 96-dpi screen shows it (11 pixels high), the font of every report box.
+QFont pismoZpravy();
+
+// Breaks each report line at word boundaries, and Morse code after its slashes (inside a word only
+// when the word alone is wider), so that every piece fits sirka pixels in pismo (text/Zalamovani).
+// An empty line stays one empty display line; the pieces of a line joined together give the line back.
+QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
+
+// The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
+// wide at 96 dpi would run off the paper.
+QFont pismoTisku(const QPrinter &tiskarna, int sirkaRadku);
+
+// Lines per page: the printable height divided by the height of "W" in pismo on tiskarna; at least 1.
+int radkuNaStranu(QPrinter &tiskarna, const QFont &pismo);
+
+// How display lines are printed. TiskniZpravu uses the defaults; the overview print its own margin,
+// job title, line font and pictures after the lines.
+struct VolbyTisku
+{
+    // The printer canvas's font: the lines per page are measured with it.
+    QFont pismo;
+    // When not empty, the lines are drawn in this family at the size of pismo.
+    QString rodinaRadku;
+    int levyOkraj = LevyOkrajTisku;
+    QString nazevUlohy = QStringLiteral("talvo");
+    // Runs after the lines of every sheet with the bottom of its last line; it may draw more and start
+    // new sheets. Returns false when the printer failed.
+    std::function<bool(QPainter &, const ListTisku &, int)> poRadcichListu;
+};
+
+// The font the lines are drawn in: unshaped where the script needs no shaping, with whole-dot advances.
+QFont pismoRadku(const VolbyTisku &volby);
+
+// Lines per page for volby: as the canvas font gives, but never more than fit in the font the lines are
+// drawn in, so no line runs off the bottom of a sheet.
+int radkuNaStranu(QPrinter &tiskarna, const VolbyTisku &volby);
+
+// Prints display lines on tiskarna with its copies and collation, one sheet after another as
+// PoradiListu orders them, as volby say. False with a reason when the printer cannot be opened or fails.
+bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba = nullptr);
+
+// Prints display lines on tiskarna with its copies and collation, job title "talvo", lines per page
+// from the height of "W". sirkaRadku is the box width the lines were broken at; the printed font is
+// Tahoma 8 pt, made smaller only when such a line would not fit on the paper. False with a reason
+// when the printer cannot be opened or fails.
+bool TiskniZpravu(QPrinter &tiskarna, const QStringList &radky, int sirkaRadku, QString *chyba = nullptr);
