@@ -123,7 +123,11 @@ TTalvoMain::TTalvoMain(QWidget *parent)
     VytvorMenuPrehled();
 }
 
-TTalvoMain::~TTalvoMain() = default;
+TTalvoMain::~TTalvoMain()
+{
+    // The child windows go while the table of open windows still exists: each tells it that it is gone.
+    delete m_plocha;
+}
 
 void TTalvoMain::vytvorPlochu()
 {

@@ -1,4 +1,4 @@
-// Talvo as the start-up benchmark starts it: the same steps as app/main.cpp, in the working folder the
+// Talvo as the start-up benchmark starts it: the same steps as program/main.cpp, in the working folder the
 // harness chose (its store), and an exit as soon as the main window is idle, so that the program
 // itself reads no variable or option only a benchmark would need.
 // With the argument "okna" it then opens every window of the menus one after another and prints

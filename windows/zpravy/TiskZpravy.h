@@ -1,9 +1,9 @@
 #pragma once
-// The Print and printer set-up commands for reports.
+// The Print and printer set-up commands: Print asks the active window for its report (IZprava) or
+// its overview (IPrehledTisku) and prints it through TiskListu.h or TiskPrehledu.h.
 //
 // A report's lines are broken into display lines as wide as the window's report box in Tahoma
-// 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line, a page
-// after page, copies collated or not (the sheet order comes from text/Strankovani). The
+// 8 pt at 96 dpi (radkyZobrazeni), then printed one display line per printed line. The
 // printer and its two dialogs live as long as this object, so the dialogs remember the
 // printer, the copies and the collation between prints, and the paper chosen in
 // Nastavení tisku (or in the print dialog's Properties) stays until another is chosen.
