@@ -3,7 +3,6 @@
 #include "descriptions/TextovySoubor.h"
 #include "windows/zpravy/Zprava.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -14,15 +13,9 @@ bool UlozZpravu(IZprava &zprava, const QString &cesta, QString *chyba)
 
 TUkladaniZprav::TUkladaniZprav(QWidget *rodic) : QObject(rodic), m_rodic(rodic)
 {
-    m_dialog = new QFileDialog(rodic);
-    m_dialog->setObjectName(QStringLiteral("SaveDialog1"));
-    // The Qt dialog, not the desktop's, so it looks the same everywhere and tests can answer it.
-    m_dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    m_dialog->setAcceptMode(QFileDialog::AcceptSave);
-    m_dialog->setFileMode(QFileDialog::AnyFile);
-    m_dialog->setDefaultSuffix(QStringLiteral("txt"));
-    m_dialog->setNameFilters({QStringLiteral("textový soubor (*.txt)"), QStringLiteral("document word (*.doc)")});
-    m_dialog->setSizeGripEnabled(true);
+    m_dialog = dialogSouboru(rodic, "SaveDialog1", QFileDialog::AcceptSave,
+                             {QStringLiteral("textový soubor (*.txt)"), QStringLiteral("document word (*.doc)")},
+                             QStringLiteral("txt"));
 }
 
 void TUkladaniZprav::pripravDialog()
@@ -31,10 +24,7 @@ void TUkladaniZprav::pripravDialog()
         m_dialog->selectFile(m_posledni);
         return;
     }
-    // Nothing creates the folder; without it the dialog starts in the working folder.
-    const QDir pracovni = QDir::current();
-    const QString slozka = pracovni.absoluteFilePath(QString::fromLatin1(SlozkaUlozenych));
-    m_dialog->setDirectory(QDir(slozka).exists() ? slozka : pracovni.absolutePath());
+    m_dialog->setDirectory(slozkaUkladani());
 }
 
 bool TUkladaniZprav::UlozitClick(QWidget *okno)

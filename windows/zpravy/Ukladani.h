@@ -5,6 +5,8 @@
 // last chosen name. The report goes through the store's text writer: CR LF after every line,
 // Windows-1250 (UTF-8 with a mark when a character does not fit), replaced atomically.
 
+#include "windows/formular/DialogSouboru.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,9 +17,6 @@ class QWidget;
 // Fills the report of zprava and writes it to cesta: what Save does once the name is chosen.
 // False with a Czech reason when the file cannot be written.
 bool UlozZpravu(IZprava &zprava, const QString &cesta, QString *chyba = nullptr);
-
-// The folder, under the working folder, in which the save dialog starts.
-inline constexpr char SlozkaUlozenych[] = "ulozeneTalvo";
 
 class TUkladaniZprav : public QObject
 {
