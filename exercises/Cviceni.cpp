@@ -2,8 +2,8 @@
 
 #include "ciphers/Morseovka.h"
 #include "resources/Pisma.h"
-#include "windows/formular/Formular.h"
 #include "windows/PrehravacMorseovky.h"
+#include "windows/formular/Formular.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -65,11 +65,7 @@ std::array<int, TTalvoCviceni::PocetVoleb> TTalvoCviceni::losujPoradi(int q, QRa
 
 void TTalvoCviceni::FormCreate(quint32 pocatek)
 {
-    setObjectName(QStringLiteral("TalvoCviceni"));
-    setWindowTitle(QStringLiteral("Test z morseovky 1"));
-    setFont(pismoTahoma(8));
-    nastavBiloPozadi(this);
-    resize(Navrh);
+    pripravOkno(this, "TalvoCviceni", QStringLiteral("Test z morseovky 1"), Navrh);
 
     QScrollArea *svitekOkna = svitek(this, "svitek");
     svitekOkna->setFrameShape(QFrame::NoFrame);

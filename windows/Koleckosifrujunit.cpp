@@ -25,9 +25,7 @@ TKoleckoSifrujForm::TKoleckoSifrujForm(QWidget *parent)
 {
     vytvorOvladace();
     zmenDruh(::delkaKruhu(DruhKolecka::sCh));
-    nastavZdroj(Zdroj);
-    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
-    sledujDvojklik(Cil, [this] { CilDblClick(); });
+    nastavTexty(Zdroj, Cil);
     connect(klicE, &QLineEdit::textChanged, this, &TKoleckoSifrujForm::klicEChange);
     // Reacting to the selection rather than to clicks keeps L and the picture in step with the
     // buttons however the selection changes (mouse, arrow keys).
@@ -49,9 +47,7 @@ TKoleckoSifrujForm::TKoleckoSifrujForm(QWidget *parent)
 void TKoleckoSifrujForm::vytvorOvladace()
 {
     QWidget *plocha = obsah();
-    auto *sloupec = new QVBoxLayout(plocha);
-    sloupec->setContentsMargins(16, 12, 16, 12);
-    sloupec->setSpacing(6);
+    QVBoxLayout *sloupec = sloupecFormulare(plocha);
 
     Label1 = popisek(plocha, "Label1",
                      QStringLiteral("Zadejte text který chcete zašifrovat nebo dešifrovat a stiskněte tlačítko "
@@ -91,19 +87,11 @@ void TKoleckoSifrujForm::vytvorOvladace()
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
                        QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
                                       "odstraněny po stisku tlačítka \"Zašifruj/Dešifruj\""));
-    auto *tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(ZasifrujDesifrujB);
-    tlacitka->addWidget(Button1);
-    tlacitka->addStretch();
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
     Cil = memo(plocha, "Cil");
 
     auto *texty = new QVBoxLayout;
-    texty->addWidget(Label3);
-    texty->addWidget(Zdroj, 1);
-    texty->addLayout(tlacitka);
-    texty->addSpacing(4);
-    texty->addWidget(Label4);
+    pridejTexty(texty, Label3, Zdroj, {ZasifrujDesifrujB, Button1}, Label4);
     texty->addWidget(Cil, 1);
 
     KoleckoImage = obrazek(plocha, "KoleckoImage", QPixmap());
@@ -169,16 +157,6 @@ void TKoleckoSifrujForm::ZasifrujDesifrujBClick()
     Cil->setPlainText(PrevedKoleckem(zdroj, druhKolecka(), otoceniKolecka));
 }
 
-void TKoleckoSifrujForm::ZdrojDblClick()
-{
-    Zdroj->selectAll();
-}
-
-void TKoleckoSifrujForm::CilDblClick()
-{
-    Cil->selectAll();
-}
-
 void TKoleckoSifrujForm::VytiskniKoleckoBClick()
 {
     const Vystrihovanka kolecko = Vystrihovanka::zKolecka(druhKolecka());
@@ -188,12 +166,7 @@ void TKoleckoSifrujForm::VytiskniKoleckoBClick()
 
 void TKoleckoSifrujForm::NaplnTisk()
 {
-    pridejDoTisku(QStringLiteral("Zdrojový text:"));
-    pridejDoTisku(Zdroj->toPlainText());
-    pridejDoTisku(QString());
-    pridejDoTisku(QStringLiteral("Klíč:"));
-    pridejDoTisku(klicE->text());
-    pridejDoTisku(QString());
-    pridejDoTisku(QStringLiteral("Cilový text:"));
-    pridejDoTisku(Cil->toPlainText());
+    pridejOddily({{QStringLiteral("Zdrojový text:"), Zdroj->toPlainText()},
+                  {QStringLiteral("Klíč:"), klicE->text()},
+                  {QStringLiteral("Cilový text:"), Cil->toPlainText()}});
 }

@@ -34,8 +34,6 @@ public slots:
     void sChClick();
     void bezChClick();
     void ZasifrujDesifrujBClick();
-    void ZdrojDblClick();
-    void CilDblClick();
     void VytiskniKoleckoBClick();
 
 private:

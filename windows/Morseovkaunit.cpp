@@ -2,9 +2,9 @@
 
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
-#include "windows/formular/Formular.h"
 #include "windows/PrehravacMorseovky.h"
-#include "windows/zpravy/Ukladani.h"
+#include "windows/formular/DialogSouboru.h"
+#include "windows/formular/Formular.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -24,9 +24,7 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     : TOknoSeZpravou(QStringLiteral("MorseovkaForm"), QStringLiteral("Morseovka"), QSize(800, 608), parent)
 {
     vytvorOvladace();
-    nastavZdroj(Zdroj);
-    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
-    sledujDvojklik(Cil, [this] { CilDblClick(); });
+    nastavTexty(Zdroj, Cil);
     connect(ZasifrujB, &QPushButton::clicked, this, &TMorseovkaForm::ZasifrujBClick);
     connect(DesifrujB, &QPushButton::clicked, this, &TMorseovkaForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TMorseovkaForm::Button1Click);
@@ -44,9 +42,7 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
 void TMorseovkaForm::vytvorOvladace()
 {
     QWidget *plocha = obsah();
-    auto *sloupec = new QVBoxLayout(plocha);
-    sloupec->setContentsMargins(16, 12, 16, 12);
-    sloupec->setSpacing(6);
+    QVBoxLayout *sloupec = sloupecFormulare(plocha);
 
     Label1 =
         popisek(plocha, "Label1",
@@ -79,11 +75,6 @@ void TMorseovkaForm::vytvorOvladace()
     DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"), NapovedaDesifruj.toString());
     ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"), NapovedaZasifruj.toString());
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
-    auto *tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(DesifrujB);
-    tlacitka->addWidget(ZasifrujB);
-    tlacitka->addWidget(Button1);
-    tlacitka->addStretch();
 
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
     Cil = memo(plocha, "Cil");
@@ -96,11 +87,7 @@ void TMorseovkaForm::vytvorOvladace()
     sloupec->addWidget(Label6);
     sloupec->addWidget(TypMorseovkyGB);
     sloupec->addSpacing(4);
-    sloupec->addWidget(Label3);
-    sloupec->addWidget(Zdroj, 1);
-    sloupec->addLayout(tlacitka);
-    sloupec->addSpacing(4);
-    sloupec->addWidget(Label4);
+    pridejTexty(sloupec, Label3, Zdroj, {DesifrujB, ZasifrujB, Button1}, Label4);
     sloupec->addWidget(Cil, 1);
     sloupec->addLayout(vytvorRadekZvuku(plocha));
 }
@@ -176,16 +163,6 @@ void TMorseovkaForm::DesifrujBClick()
     m_desifrovanyKod = zdroj;
 }
 
-void TMorseovkaForm::ZdrojDblClick()
-{
-    Zdroj->selectAll();
-}
-
-void TMorseovkaForm::CilDblClick()
-{
-    Cil->selectAll();
-}
-
 QString TMorseovkaForm::kodKPrehrani() const
 {
     const QString cil = Cil->toPlainText();
@@ -231,17 +208,10 @@ QFileDialog *TMorseovkaForm::dialogZvuku()
 {
     if (m_dialogZvuku)
         return m_dialogZvuku;
-    m_dialogZvuku = new QFileDialog(this, QStringLiteral("Uložit zvuk"));
-    m_dialogZvuku->setObjectName(QStringLiteral("UlozitZvukDialog"));
-    // The Qt dialog, so it looks the same everywhere and tests can answer it.
-    m_dialogZvuku->setOption(QFileDialog::DontUseNativeDialog, true);
-    m_dialogZvuku->setAcceptMode(QFileDialog::AcceptSave);
-    m_dialogZvuku->setFileMode(QFileDialog::AnyFile);
-    m_dialogZvuku->setDefaultSuffix(QStringLiteral("wav"));
-    m_dialogZvuku->setNameFilter(QStringLiteral("zvuk WAV (*.wav)"));
-    const QDir pracovni = QDir::current();
-    const QString slozka = pracovni.absoluteFilePath(QString::fromLatin1(SlozkaUlozenych));
-    m_dialogZvuku->setDirectory(QDir(slozka).exists() ? slozka : pracovni.absolutePath());
+    m_dialogZvuku = dialogSouboru(this, "UlozitZvukDialog", QFileDialog::AcceptSave,
+                                  {QStringLiteral("zvuk WAV (*.wav)")}, QStringLiteral("wav"));
+    m_dialogZvuku->setWindowTitle(QStringLiteral("Uložit zvuk"));
+    m_dialogZvuku->setDirectory(slozkaUkladani());
     m_dialogZvuku->selectFile(QStringLiteral("morseovka.wav"));
     return m_dialogZvuku;
 }
@@ -280,9 +250,6 @@ void TMorseovkaForm::ulozZvuk(const QString &soubor, const QString &kod)
 
 void TMorseovkaForm::NaplnTisk()
 {
-    pridejDoTisku(QStringLiteral("Zdrojovy text:"));
-    pridejDoTisku(Zdroj->toPlainText());
-    pridejDoTisku(QString());
-    pridejDoTisku(QStringLiteral("Cilovy text:"));
-    pridejDoTisku(Cil->toPlainText());
+    pridejOddily({{QStringLiteral("Zdrojovy text:"), Zdroj->toPlainText()},
+                  {QStringLiteral("Cilovy text:"), Cil->toPlainText()}});
 }

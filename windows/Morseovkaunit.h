@@ -40,8 +40,6 @@ public:
 public slots:
     void ZasifrujBClick();
     void DesifrujBClick();
-    void ZdrojDblClick();
-    void CilDblClick();
     void PrehratBClick();
     void ZastavitBClick();
     void UlozitZvukBClick();

@@ -28,6 +28,8 @@ constexpr QColor BarvaChybi(0xd0, 0x10, 0x10);
 constexpr QColor BarvaPrekryva(0x10, 0x50, 0xe0);
 constexpr int CisloObrazkuMrizky = 51;
 constexpr int VychoziVelikost = 6;
+// What a refused size text falls back to.
+constexpr int NahradniVelikost = 1;
 
 } // namespace
 
@@ -47,12 +49,10 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
 
     m_velikost = ZkontrolujVelikost();
     RozmistiCary();
-    nastavZdroj(Zdroj);
+    nastavTexty(Zdroj, Cil);
     postavMrizku();
 
     obsah()->installEventFilter(this);
-    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
-    sledujDvojklik(Cil, [this] { CilDblClick(); });
     connect(ZasifrujB, &QPushButton::clicked, this, &TMrizkaForm::ZasifrujBClick);
     connect(DesifrujB, &QPushButton::clicked, this, &TMrizkaForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TMrizkaForm::Button1Click);
@@ -167,13 +167,7 @@ void TMrizkaForm::RozmistiCary()
 
 int TMrizkaForm::ZkontrolujVelikost()
 {
-    const QString text = velikostMrizky->text();
-    bool cislo = false;
-    const int n = text.toInt(&cislo);
-    if (cislo && n >= 1 && n <= NejvetsiMrizka)
-        return n;
-    hlaseni(this, QStringLiteral("Zadali jste ") + text + QStringLiteral(". Zadavejte jen cislice 1-10!"));
-    return 1;
+    return velikostZTextu(velikostMrizky->text(), NejvetsiMrizka, NahradniVelikost);
 }
 
 void TMrizkaForm::postavMrizku()
@@ -332,21 +326,8 @@ void TMrizkaForm::DesifrujBClick()
     spustSifru(MrizkaDesifruj);
 }
 
-void TMrizkaForm::ZdrojDblClick()
-{
-    Zdroj->selectAll();
-}
-
-void TMrizkaForm::CilDblClick()
-{
-    Cil->selectAll();
-}
-
 void TMrizkaForm::NaplnTisk()
 {
-    pridejDoTisku(QStringLiteral("Zdrojový text:"));
-    pridejDoTisku(Zdroj->toPlainText());
-    pridejDoTisku(QString());
-    pridejDoTisku(QStringLiteral("Cilový text:"));
-    pridejDoTisku(Cil->toPlainText());
+    pridejOddily({{QStringLiteral("Zdrojový text:"), Zdroj->toPlainText()},
+                  {QStringLiteral("Cilový text:"), Cil->toPlainText()}});
 }

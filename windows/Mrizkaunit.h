@@ -54,8 +54,6 @@ public slots:
     void ZasifrujBClick();
     void DesifrujBClick();
     void velikostMrizkyChange();
-    void ZdrojDblClick();
-    void CilDblClick();
     void NahodnaMrizkaBClick();
     void VytiskniMrizkuBClick();
 

@@ -1,46 +1,42 @@
 #include "windows/NastrojoveOkno.h"
 
-#include "resources/Pisma.h"
 #include "text/Cisteni.h"
+#include "text/Velikost.h"
 #include "windows/formular/Formular.h"
 
-#include <QCloseEvent>
+#include <QBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
-#include <QScrollArea>
-#include <QVBoxLayout>
+
+#include <optional>
+#include <utility>
 
 TNastrojoveOkno::TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
     : QWidget(parent), m_navrh(navrh)
 {
-    setObjectName(jmeno);
-    setWindowTitle(titulek);
-    setFont(pismoTahoma(8));
-    nastavBiloPozadi(this);
-    resize(navrh);
-
-    m_svitek = new QScrollArea(this);
-    m_svitek->setObjectName(QStringLiteral("svitek"));
-    m_svitek->setWidgetResizable(true);
-    m_svitek->setFrameShape(QFrame::NoFrame);
-    m_obsah = new QWidget;
-    m_obsah->setObjectName(QStringLiteral("obsah"));
-    // Below the design size the controls stop shrinking and the scroll bars appear.
-    m_obsah->setMinimumSize(navrh - QSize(20, 20));
-    nastavBiloPozadi(m_obsah);
-    m_svitek->setWidget(m_obsah);
-    nastavBiloPozadi(m_svitek->viewport());
-
-    auto *rozvrzeni = new QVBoxLayout(this);
-    rozvrzeni->setContentsMargins(0, 0, 0, 0);
-    rozvrzeni->addWidget(m_svitek);
+    pripravOkno(this, jmeno, titulek, navrh);
+    m_obsah = plochaOkna(this, navrh);
 }
 
 TNastrojoveOkno::~TNastrojoveOkno() = default;
 
-void TNastrojoveOkno::nastavZdroj(QPlainTextEdit *zdroj)
+void TNastrojoveOkno::nastavTexty(QPlainTextEdit *zdroj, QPlainTextEdit *cil)
 {
     m_zdroj = zdroj;
     ulozenyZdroj = zdroj->toPlainText();
+    vyberVseDvojklikem(zdroj);
+    if (cil)
+        vyberVseDvojklikem(cil);
+}
+
+void TNastrojoveOkno::pridejTexty(QBoxLayout *sloupec, QLabel *nadpisZdroje, QPlainTextEdit *zdroj,
+                                  std::initializer_list<QWidget *> tlacitka, QLabel *nadpisCile)
+{
+    sloupec->addWidget(nadpisZdroje);
+    sloupec->addWidget(zdroj, 1);
+    sloupec->addLayout(radaZleva(tlacitka));
+    sloupec->addSpacing(4);
+    sloupec->addWidget(nadpisCile);
 }
 
 QString TNastrojoveOkno::ulozAVycistiZdroj(QStringView znaky, QStringView nahrada)
@@ -70,35 +66,13 @@ void TNastrojoveOkno::Button1Click()
         ukazZdroj(ulozenyZdroj);
 }
 
-void TNastrojoveOkno::sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha)
+int TNastrojoveOkno::velikostZTextu(const QString &text, int nejvice, int nahradni)
 {
-    memo->viewport()->installEventFilter(this);
-    m_dvojkliky.insert(memo->viewport(), std::move(obsluha));
-}
-
-bool TNastrojoveOkno::eventFilter(QObject *objekt, QEvent *udalost)
-{
-    if (udalost->type() == QEvent::MouseButtonDblClick) {
-        const auto obsluha = m_dvojkliky.constFind(objekt);
-        auto *plocha = qobject_cast<QWidget *>(objekt);
-        if (obsluha != m_dvojkliky.cend() && plocha && plocha->isEnabled()) {
-            (*obsluha)();
-            // Handled here, so the memo does not narrow the selection to one word afterwards.
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objekt, udalost);
-}
-
-void TNastrojoveOkno::closeEvent(QCloseEvent *udalost)
-{
-    FormClose();
-    QWidget::closeEvent(udalost);
-}
-
-void TNastrojoveOkno::FormClose()
-{
-    emit zavreno();
+    QString chyba;
+    if (const std::optional<int> velikost = PrectiVelikost(text, nejvice, &chyba))
+        return *velikost;
+    hlaseni(this, chyba);
+    return nahradni;
 }
 
 TOknoSeZpravou::TOknoSeZpravou(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent)
@@ -109,4 +83,15 @@ TOknoSeZpravou::TOknoSeZpravou(const QString &jmeno, const QString &titulek, QSi
 void TOknoSeZpravou::pridejDoTisku(const QString &text)
 {
     pridejDoZpravy(m_memoTisk, text);
+}
+
+void TOknoSeZpravou::pridejOddily(std::initializer_list<OddilZpravy> oddily)
+{
+    bool prvni = true;
+    for (const OddilZpravy &oddil : oddily) {
+        if (!std::exchange(prvni, false))
+            pridejDoTisku(QString());
+        pridejDoTisku(oddil.nadpis);
+        pridejDoTisku(oddil.text);
+    }
 }

@@ -2,25 +2,24 @@
 // What every tool window (Morse, grille, wheel, snail, semaphore) shares.
 //
 // The window keeps the source text as the user typed it (`ulozenyZdroj`), cleans the source
-// memo in place at every cipher press, puts the typed text back on "Obnovit zdrojový text" and
-// selects a memo's whole text on a double click. Its controls sit in a white, scrollable area
-// of the window's design size. A window with a report (TOknoSeZpravou: all but the semaphore)
-// also fills its hidden report memo `memoTisk` for Save and Print. A derived window builds its
-// controls into obsah(), registers its source memo and states only its tables, its engine call
-// and its report lines.
+// memo in place at every cipher press, puts the typed text back on "Obnovit zdrojový text",
+// selects the whole text of the source or target memo on a double click and checks the text of a
+// size box. Its controls sit in a white, scrollable area of the window's design size. A window
+// with a report (TOknoSeZpravou: all but the semaphore) also fills its hidden report memo
+// `memoTisk` for Save and Print. A derived window builds its controls into obsah(), registers its
+// source and target memos and states only its tables, its engine call and its report lines.
 
 #include "windows/zpravy/Zprava.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <QWidget>
 
-#include <functional>
+#include <initializer_list>
 
-class QCloseEvent;
+class QBoxLayout;
+class QLabel;
 class QPlainTextEdit;
-class QScrollArea;
 
 // The hints of the cipher and restore buttons that several tool windows share, word for word.
 inline constexpr QStringView NapovedaDesifruj = u"Stisknutím dešifrujete text uvedený v poli \"Zdrojový text\".";
@@ -44,19 +43,23 @@ public slots:
     // "Obnovit zdrojový text": the source memo gets the saved text back; nothing else changes.
     void Button1Click();
 
-signals:
-    // Sent when the window closes, before it is destroyed.
-    void zavreno();
-
 protected:
     // jmeno is the object name, navrh the size at which every control fits without scrolling.
     TNastrojoveOkno(const QString &jmeno, const QString &titulek, QSize navrh, QWidget *parent);
 
     // The white area inside the scroll box that holds the window's controls.
     QWidget *obsah() const { return m_obsah; }
-    // The memo whose text is saved, cleaned and restored; its current text becomes ulozenyZdroj.
-    void nastavZdroj(QPlainTextEdit *zdroj);
+    // The memo whose text is saved, cleaned and restored (its current text becomes ulozenyZdroj)
+    // and the memo that shows the result, if the window has one; a double click selects the whole
+    // text of either while it is enabled.
+    void nastavTexty(QPlainTextEdit *zdroj, QPlainTextEdit *cil = nullptr);
     QPlainTextEdit *zdrojMemo() const { return m_zdroj; }
+
+    // Adds to sloupec what the tool windows show one below the other: the source memo under its
+    // heading, taking a share of the spare height, the row of buttons, and after a small gap the
+    // heading of the target. The window places the target itself, below.
+    static void pridejTexty(QBoxLayout *sloupec, QLabel *nadpisZdroje, QPlainTextEdit *zdroj,
+                            std::initializer_list<QWidget *> tlacitka, QLabel *nadpisCile);
 
     // Saves the typed source, then writes the lower-cased, cleaned text back into the source memo
     // and returns it.
@@ -68,23 +71,16 @@ protected:
     // long text again would lay it out again for nothing.
     void ukazZdroj(const QString &text);
 
-    // Calls obsluha when the memo's text area is double-clicked while the memo is enabled.
-    void sledujDvojklik(QPlainTextEdit *memo, std::function<void()> obsluha);
-
-    void closeEvent(QCloseEvent *udalost) override;
-    bool eventFilter(QObject *objekt, QEvent *udalost) override;
-
-    // Runs when the window closes; the base tells the world through zavreno().
-    virtual void FormClose();
+    // The size the text of a size box gives, from 1 to nejvice; any other text is refused with a
+    // message box and gives nahradni.
+    int velikostZTextu(const QString &text, int nejvice, int nahradni);
 
     QString ulozenyZdroj;
 
 private:
     QSize m_navrh;
-    QScrollArea *m_svitek = nullptr;
     QWidget *m_obsah = nullptr;
     QPlainTextEdit *m_zdroj = nullptr;
-    QHash<QObject *, std::function<void()>> m_dvojkliky;
 };
 
 // A tool window whose source and result Save and Print report.
@@ -99,6 +95,15 @@ protected:
 
     // Appends text to memoTisk; each of its lines becomes one report line.
     void pridejDoTisku(const QString &text);
+
+    // One part of a report: a heading line and the text below it.
+    struct OddilZpravy
+    {
+        QString nadpis;
+        QString text;
+    };
+    // Appends the parts in order, with an empty line between two of them.
+    void pridejOddily(std::initializer_list<OddilZpravy> oddily);
 
 private:
     QPlainTextEdit *m_memoTisk = nullptr;

@@ -21,8 +21,7 @@ TSemaforSifrujForm::TSemaforSifrujForm(QWidget *parent)
     : TNastrojoveOkno(QStringLiteral("SemaforSifrujForm"), QStringLiteral("Semafor"), QSize(800, 608), parent)
 {
     vytvorOvladace();
-    nastavZdroj(Zdroj);
-    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
+    nastavTexty(Zdroj);
     connect(ZasifrujDesifrujB, &QPushButton::clicked, this, &TSemaforSifrujForm::ZasifrujDesifrujBClick);
     connect(SmazatB, &QPushButton::clicked, this, &TSemaforSifrujForm::SmazatBClick);
     connect(Button1, &QPushButton::clicked, this, &TSemaforSifrujForm::Button1Click);
@@ -33,9 +32,7 @@ TSemaforSifrujForm::TSemaforSifrujForm(QWidget *parent)
 void TSemaforSifrujForm::vytvorOvladace()
 {
     QWidget *plocha = obsah();
-    auto *sloupec = new QVBoxLayout(plocha);
-    sloupec->setContentsMargins(16, 12, 16, 12);
-    sloupec->setSpacing(6);
+    QVBoxLayout *sloupec = sloupecFormulare(plocha);
 
     Label1 = popisek(plocha, "Label1", QStringLiteral("Zadejte text a stiskněte tlačítko."), true);
     Label1->setWordWrap(false);
@@ -71,11 +68,6 @@ void TSemaforSifrujForm::vytvorOvladace()
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"),
                        QStringLiteral("V poli \"Zdrojový text\" se obnový diakritika a další znaky, které jsou "
                                       "odstraněny po stisku tlačítka \"Zašifruj\" "));
-    auto *tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(SmazatB);
-    tlacitka->addWidget(ZasifrujDesifrujB);
-    tlacitka->addWidget(Button1);
-    tlacitka->addStretch();
 
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
     cil = svitek(plocha, "cil");
@@ -89,11 +81,7 @@ void TSemaforSifrujForm::vytvorOvladace()
     sloupec->addWidget(Label6);
     sloupec->addWidget(Shape3);
     sloupec->addSpacing(4);
-    sloupec->addWidget(Label3);
-    sloupec->addWidget(Zdroj, 1);
-    sloupec->addLayout(tlacitka);
-    sloupec->addSpacing(4);
-    sloupec->addWidget(Label4);
+    pridejTexty(sloupec, Label3, Zdroj, {SmazatB, ZasifrujDesifrujB, Button1}, Label4);
     sloupec->addWidget(cil, 0, Qt::AlignLeft);
 }
 
@@ -164,9 +152,4 @@ void TSemaforSifrujForm::SmazatBClick()
     odstranObrazky();
     nastavZobrazeni(false);
     update();
-}
-
-void TSemaforSifrujForm::ZdrojDblClick()
-{
-    Zdroj->selectAll();
 }

@@ -40,7 +40,6 @@ public:
 public slots:
     void ZasifrujDesifrujBClick();
     void SmazatBClick();
-    void ZdrojDblClick();
 
 private:
     void vytvorOvladace();

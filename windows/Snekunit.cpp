@@ -25,7 +25,7 @@ TSnekForm::TSnekForm(QWidget *parent)
     : TOknoSeZpravou(QStringLiteral("SnekForm"), QStringLiteral("Šnek"), QSize(800, 600), parent)
 {
     vytvorOvladace();
-    nastavZdroj(Zdroj);
+    nastavTexty(Zdroj, Cil);
     velikostSneka = ZkontrolujVelikostSneka(VelikostSnek->text());
     propojOvladace();
     ZdrojChange();
@@ -35,9 +35,7 @@ TSnekForm::TSnekForm(QWidget *parent)
 void TSnekForm::vytvorOvladace()
 {
     QWidget *plocha = obsah();
-    auto *sloupec = new QVBoxLayout(plocha);
-    sloupec->setContentsMargins(16, 12, 16, 12);
-    sloupec->setSpacing(6);
+    QVBoxLayout *sloupec = sloupecFormulare(plocha);
 
     nadpis = popisek(plocha, "nadpis",
                      QStringLiteral("Zadejte zdrojový text, vyberte druh šnek a velikost (rozměr tabulky) a stiskněte "
@@ -96,11 +94,6 @@ void TSnekForm::vytvorOvladace()
     SifrujB = tlacitko(plocha, "SifrujB", QStringLiteral("Šifruj"),
                        QStringLiteral("Stisknutím  zašifrujete text uvedený v poli \"Zdrojový text\"."));
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
-    auto *tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(DesifrujB);
-    tlacitka->addWidget(SifrujB);
-    tlacitka->addWidget(Button1);
-    tlacitka->addStretch();
 
     CilovyTextLab = popisek(plocha, "CilovyTextLab", QStringLiteral("Cílový text"), true);
     Cil = memo(plocha, "Cil");
@@ -119,11 +112,7 @@ void TSnekForm::vytvorOvladace()
     sloupec->addWidget(DruhSnekLab);
     sloupec->addLayout(druh);
     sloupec->addSpacing(4);
-    sloupec->addWidget(ZdrojovyTextLab);
-    sloupec->addWidget(Zdroj, 1);
-    sloupec->addLayout(tlacitka);
-    sloupec->addSpacing(4);
-    sloupec->addWidget(CilovyTextLab);
+    pridejTexty(sloupec, ZdrojovyTextLab, Zdroj, {DesifrujB, SifrujB, Button1}, CilovyTextLab);
     sloupec->addWidget(Cil, 1);
 
     poradiFokusu({Zdroj, Cil, SifrujB, PravyDolniRB, PravyHorniRB, LevyDolniRB, LevyHorniRB, VenRB, DovnitrRB,
@@ -137,8 +126,6 @@ void TSnekForm::propojOvladace()
     connect(SifrujB, &QPushButton::clicked, this, &TSnekForm::SifrujBClick);
     connect(DesifrujB, &QPushButton::clicked, this, &TSnekForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TSnekForm::Button1Click);
-    sledujDvojklik(Zdroj, [this] { ZdrojDblClick(); });
-    sledujDvojklik(Cil, [this] { CilDblClick(); });
 
     // The picture follows the selection however it changes (mouse, arrow keys or Space), so each
     // handler runs when its button becomes the selected one.
@@ -176,12 +163,7 @@ int TSnekForm::kodSmeru() const
 
 int TSnekForm::ZkontrolujVelikostSneka(const QString &text)
 {
-    bool jeCislo = false;
-    const int n = text.toInt(&jeCislo);
-    if (jeCislo && n >= 1 && n <= NejvetsiSnek)
-        return n;
-    hlaseni(this, QStringLiteral("Zadali jste ") + text + QStringLiteral(". Zadavejte jen cislice 1-10!"));
-    return NahradniVelikost;
+    return velikostZTextu(text, NejvetsiSnek, NahradniVelikost);
 }
 
 void TSnekForm::VelikostSnekChange()
@@ -252,21 +234,8 @@ void TSnekForm::LevyHorniRBClick()
     ukazObrazek(LevyHorni, kodSmeru());
 }
 
-void TSnekForm::ZdrojDblClick()
-{
-    Zdroj->selectAll();
-}
-
-void TSnekForm::CilDblClick()
-{
-    Cil->selectAll();
-}
-
 void TSnekForm::NaplnTisk()
 {
-    pridejDoTisku(QStringLiteral("Zdrojovy text:"));
-    pridejDoTisku(Zdroj->toPlainText());
-    pridejDoTisku(QString());
-    pridejDoTisku(QStringLiteral("Cilovy text:"));
-    pridejDoTisku(Cil->toPlainText());
+    pridejOddily({{QStringLiteral("Zdrojovy text:"), Zdroj->toPlainText()},
+                  {QStringLiteral("Cilovy text:"), Cil->toPlainText()}});
 }

@@ -44,8 +44,6 @@ public slots:
     void PravyHorniRBClick();
     void LevyDolniRBClick();
     void LevyHorniRBClick();
-    void ZdrojDblClick();
-    void CilDblClick();
 
 private:
     void vytvorOvladace();

@@ -1,11 +1,11 @@
 #include "descriptions/okna/Vlastnisifra.h"
 
 #include "resources/Pisma.h"
+#include "windows/formular/DialogSouboru.h"
 #include "windows/formular/Formular.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -94,13 +94,7 @@ TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget
     m_priklad = {SouborPopisu::Obrazek1, CestaKObrLab, NovaCestaKObrLab, {}};
     m_druhy = {SouborPopisu::Obrazek, CestaKObr1Lab, NovaCestaKObr1Lab, {}};
 
-    m_dialog = new QFileDialog(this);
-    m_dialog->setObjectName(QStringLiteral("OpenPictureDialog1"));
-    // The Qt dialog, not the desktop's, so it looks the same everywhere and tests can answer it.
-    m_dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    m_dialog->setFileMode(QFileDialog::ExistingFile);
-    m_dialog->setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    m_dialog = dialogSouboru(this, "OpenPictureDialog1", QFileDialog::AcceptOpen, {QStringLiteral("Bitmaps (*.bmp)")});
 
     propojOvladace();
     // A full store takes nothing more from any editor, an opened description included.
@@ -250,7 +244,7 @@ void TTalvoVlastni::propojOvladace()
     connect(PSObrazekRB, &QRadioButton::toggled, this, &TTalvoVlastni::PSObrazekRBClick);
     connect(Obr1CB, &QCheckBox::toggled, this, &TTalvoVlastni::Obr1CBClick);
     for (QPlainTextEdit *box : {NazevTalvo, PopisTalvo, PrikladZdroj, NadpisObrazku})
-        box->viewport()->installEventFilter(this);
+        vyberVseDvojklikem(box);
 }
 
 void TTalvoVlastni::FormCreate()
@@ -323,20 +317,6 @@ void TTalvoVlastni::Obr1CBClick()
 {
     NadpisObrazku->setEnabled(Obr1CB->isChecked());
     VlozitObrazek1B->setEnabled(Obr1CB->isChecked());
-}
-
-bool TTalvoVlastni::eventFilter(QObject *objekt, QEvent *udalost)
-{
-    if (udalost->type() == QEvent::MouseButtonDblClick) {
-        for (QPlainTextEdit *box : {NazevTalvo, PopisTalvo, PrikladZdroj, NadpisObrazku}) {
-            if (objekt == box->viewport() && box->isEnabled()) {
-                box->selectAll();
-                // Handled here, so the box does not narrow the selection to one word afterwards.
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(objekt, udalost);
 }
 
 bool TTalvoVlastni::nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box)

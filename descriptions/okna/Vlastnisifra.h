@@ -64,9 +64,6 @@ public slots:
     void PSObrazekRBClick();
     void Obr1CBClick();
 
-protected:
-    bool eventFilter(QObject *objekt, QEvent *udalost) override;
-
 private:
     // A bitmap the user chose (or that the opened description already holds) and the
     // labels that show where it comes from and where saving puts it.

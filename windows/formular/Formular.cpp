@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,14 +19,14 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QTextCursor>
-#include <QTextDocument>
-
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QVBoxLayout>
+
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -62,6 +63,33 @@ QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text)
     pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pole->setTabChangesFocus(true);
     return pole;
+}
+
+namespace {
+// Watches the text area of one memo; the memo owns it.
+class VyberVseDvojklikem : public QObject
+{
+public:
+    explicit VyberVseDvojklikem(QPlainTextEdit *memo) : QObject(memo), m_memo(memo) {}
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *udalost) override
+    {
+        if (udalost->type() == QEvent::MouseButtonDblClick && m_memo->isEnabled()) {
+            m_memo->selectAll();
+            return true;
+        }
+        return QObject::eventFilter(objekt, udalost);
+    }
+
+private:
+    QPlainTextEdit *m_memo;
+};
+} // namespace
+
+void vyberVseDvojklikem(QPlainTextEdit *memo)
+{
+    memo->viewport()->installEventFilter(new VyberVseDvojklikem(memo));
 }
 
 void omezDelku(QPlainTextEdit *memo, int nejvice)
@@ -290,6 +318,23 @@ QStringList zobrazeneRadky(const QTextEdit *box)
     return radky;
 }
 
+QVBoxLayout *sloupecFormulare(QWidget *plocha)
+{
+    auto *sloupec = new QVBoxLayout(plocha);
+    sloupec->setContentsMargins(16, 12, 16, 12);
+    sloupec->setSpacing(6);
+    return sloupec;
+}
+
+QHBoxLayout *radaZleva(std::initializer_list<QWidget *> ovladace)
+{
+    auto *rada = new QHBoxLayout;
+    for (QWidget *ovladac : ovladace)
+        rada->addWidget(ovladac);
+    rada->addStretch();
+    return rada;
+}
+
 void poradiFokusu(std::initializer_list<QWidget *> ovladace)
 {
     QWidget *predchozi = nullptr;
@@ -306,4 +351,32 @@ void nastavBiloPozadi(QWidget *widget)
     paleta.setColor(QPalette::Window, Qt::white);
     widget->setPalette(paleta);
     widget->setAutoFillBackground(true);
+}
+
+QWidget *plochaOkna(QWidget *okno, QSize navrh)
+{
+    auto *box = new QScrollArea(okno);
+    box->setObjectName(QStringLiteral("svitek"));
+    box->setWidgetResizable(true);
+    box->setFrameShape(QFrame::NoFrame);
+    auto *plocha = new QWidget;
+    plocha->setObjectName(QStringLiteral("obsah"));
+    plocha->setMinimumSize(navrh - QSize(20, 20));
+    nastavBiloPozadi(plocha);
+    box->setWidget(plocha);
+    nastavBiloPozadi(box->viewport());
+
+    auto *rozvrzeni = new QVBoxLayout(okno);
+    rozvrzeni->setContentsMargins(0, 0, 0, 0);
+    rozvrzeni->addWidget(box);
+    return plocha;
+}
+
+void pripravOkno(QWidget *okno, QAnyStringView jmeno, const QString &titulek, QSize velikost)
+{
+    okno->setObjectName(jmeno);
+    okno->setWindowTitle(titulek);
+    okno->setFont(pismoTahoma(8));
+    nastavBiloPozadi(okno);
+    okno->resize(velikost);
 }

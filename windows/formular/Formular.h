@@ -6,6 +6,7 @@
 
 #include <QAnyStringView>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,7 @@
 class QCheckBox;
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPixmap;
@@ -23,6 +25,7 @@ class QRadioButton;
 class QScrollArea;
 class QSpinBox;
 class QTextEdit;
+class QVBoxLayout;
 class QWidget;
 
 // A plain-text label in Tahoma 8 pt, bold when asked, wrapping at word boundaries.
@@ -34,6 +37,10 @@ QPushButton *tlacitko(QWidget *rodic, QAnyStringView jmeno, const QString &text,
 // A multi-line memo with a vertical scroll bar; Tab moves the focus on instead of typing a tab.
 // Long texts cost time in proportion to their length (windows/formular/RozvrzeniMema.h).
 QPlainTextEdit *memo(QWidget *rodic, QAnyStringView jmeno, const QString &text = {});
+
+// A double click on the memo's text selects the whole text (for copying) while the memo is enabled.
+// The click goes no further, so the memo does not narrow the selection to one word afterwards.
+void vyberVseDvojklikem(QPlainTextEdit *memo);
 
 // Lets the user type or paste at most nejvice characters into the memo: what an edit adds beyond
 // the limit is cut off at the place of the edit, so the rest of the text stays as it was. Text the
@@ -80,8 +87,22 @@ QTextEdit *textovyBox(QWidget *rodic, QAnyStringView jmeno, qreal body, int sirk
 // shows one empty line.
 QStringList zobrazeneRadky(const QTextEdit *box);
 
+// The column that places a form's controls in plocha top to bottom, with the forms' margins and spacing.
+QVBoxLayout *sloupecFormulare(QWidget *plocha);
+// A row of controls from the left; the rest of the row stays empty.
+QHBoxLayout *radaZleva(std::initializer_list<QWidget *> ovladace);
+
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);
 
 // A white background that the widget paints itself.
 void nastavBiloPozadi(QWidget *widget);
+
+// Fills okno with a frameless scroll box ("svitek") whose white content area ("obsah") takes the
+// box's width and height but never shrinks below navrh less 20 pixels each way: a window smaller
+// than that shows scroll bars instead of squeezing its controls. Returns the content area.
+QWidget *plochaOkna(QWidget *okno, QSize navrh);
+
+// Makes okno a form window: its object name and caption, Tahoma 8 pt for its controls, a white
+// background and the size it opens in.
+void pripravOkno(QWidget *okno, QAnyStringView jmeno, const QString &titulek, QSize velikost);
