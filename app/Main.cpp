@@ -121,8 +121,6 @@ TTalvoMain::TTalvoMain(QWidget *parent)
     vytvorMenu();
     VytvorMenuNacti();
     VytvorMenuPrehled();
-    // The captions are in the menus now; the listing is not needed any more.
-    m_popisy = QList<PolozkaPopisu>();
 }
 
 TTalvoMain::~TTalvoMain()
