@@ -2,7 +2,7 @@
 
 #include "app/PracovniSlozka.h"
 #include "decoders/Jpeg.h"
-#include "descriptions/TextovySoubor.h"
+#include "descriptions/PopisSifry.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "descriptions/okna/Prehled.h"
 #include "descriptions/okna/Vlastnisifra.h"
@@ -248,16 +248,15 @@ void TTalvoMain::vytvorMenu()
             &TTalvoMain::Kaskada1Click);
 }
 
-QString TTalvoMain::titulekPopisu(const QString &slozka)
+const QList<PolozkaPopisu> &TTalvoMain::popisyUloziste()
 {
-    const QString uloziste = SlozkaUloziste.toString();
-    // Only the beginning of a title file is read: a damaged store must not slow the start or fill the menu.
-    const auto nadpis = PrectiText(souborPopisu(uloziste, slozka, SouborPopisu::Nadpis), nullptr, MaxBajtuNadpisu);
-    if (!nadpis)
-        return slozka;
-    const QString titulek = TitulekMenu(nadpis->text, nadpis->zkraceno);
-    // A title of nothing but blanks would leave an empty, unclickable menu entry.
-    return titulek.isEmpty() ? slozka : titulek;
+    // Both menus list the store as it is at start: it is read once.
+    if (!m_popisy) {
+        QString chyba;
+        m_popisy = PolozkyPopisu(SlozkaUloziste.toString(), &chyba).value_or(QList<PolozkaPopisu>());
+        m_chybaUloziste = chyba;
+    }
+    return *m_popisy;
 }
 
 void TTalvoMain::VytvorMenuNacti()
@@ -273,21 +272,26 @@ void TTalvoMain::VytvorMenuPrehled()
 QList<QAction *> TTalvoMain::pridejPolozkyPopisu(QMenu *menu, const QString &predpona, void (TTalvoMain::*obsluha)())
 {
     QList<QAction *> polozky;
-    const QString uloziste = SlozkaUloziste.toString();
-    if (!QDir(uloziste).exists()) {
-        vytvorUloziste(uloziste);
-        return polozky;
-    }
-    const QStringList slozky = SeznamSifer(uloziste);
-    for (qsizetype i = 0; i < slozky.size(); ++i) {
-        auto *akce = new QAction(bezMnemoniky(predpona + titulekPopisu(slozky[i])), this);
-        akce->setData(slozky[i]);
+    const QList<PolozkaPopisu> &popisy = popisyUloziste();
+    for (qsizetype i = 0; i < popisy.size(); ++i) {
+        auto *akce = new QAction(bezMnemoniky(predpona + popisy[i].titulek), this);
+        akce->setData(popisy[i].slozka);
         connect(akce, &QAction::triggered, this, obsluha);
         // The first two entries of both menus are fixed; descriptions follow in listing order.
         menu->insertAction(menu->actions().value(i + 2), akce);
         polozky.append(akce);
     }
     return polozky;
+}
+
+void TTalvoMain::ohlasChybyStartu(const QString &chybaSlozky)
+{
+    QStringList chyby;
+    for (const QString &chyba : {chybaSlozky, m_chybaUloziste})
+        if (!chyba.isEmpty())
+            chyby << chyba;
+    if (!chyby.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Talvo"), chyby.join(u'\n'));
 }
 
 bool TTalvoMain::jeOtevreno(Jedinecne druh) const

@@ -8,12 +8,15 @@
 // enables Save and Print; opening, showing the open one and forgetting it on close are written once,
 // in otevriJedinecne. Adding such a window is one enum value, one row and its class.
 
+#include "descriptions/PopisSifry.h"
+
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -65,6 +68,12 @@ public:
     // The text shown by the information box.
     static QString textInfo();
 
+    // Why the description store is missing and could not be made at start; empty when it is there.
+    const QString &chybaUloziste() const { return m_chybaUloziste; }
+    // After the window shows: one warning box with chybaSlozky (what preparing the working folder
+    // reported) and chybaUloziste, when either says something.
+    void ohlasChybyStartu(const QString &chybaSlozky);
+
     // The save dialog and the printer with its dialogs, made on first use and kept until the end,
     // so they remember the last file name, printer, copies and collation.
     TUkladaniZprav *ukladani();
@@ -91,8 +100,9 @@ private:
     void vytvorMenu();
     void VytvorMenuNacti();
     void VytvorMenuPrehled();
-    // The menu caption of a description: its title without spaces and line breaks, or the folder name.
-    QString titulekPopisu(const QString &slozka);
+    // The descriptions of the store with their menu captions, read on first use; a store that is missing
+    // is made, and one that cannot be made leaves its message in m_chybaUloziste.
+    const QList<PolozkaPopisu> &popisyUloziste();
     // One menu entry per description folder of the store, inserted after the menu's two fixed entries.
     QList<QAction *> pridejPolozkyPopisu(QMenu *menu, const QString &predpona, void (TTalvoMain::*obsluha)());
     QMenu *pridejMenu(QMenu *rodic, const QString &jmeno, const QString &titulek);
@@ -118,4 +128,6 @@ private:
     QHash<Jedinecne, QMdiSubWindow *> m_otevrene;
     QList<QAction *> m_polozkyNacti;
     QList<QAction *> m_polozkyPrehled;
+    std::optional<QList<PolozkaPopisu>> m_popisy;
+    QString m_chybaUloziste;
 };

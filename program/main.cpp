@@ -5,7 +5,6 @@
 #include "resources/Pisma.h"
 
 #include <QDir>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -19,8 +18,8 @@ int main(int argc, char *argv[])
         QDir::setCurrent(pripravPracovniSlozku(mistaSpusteni(QStringLiteral(TALVO_DODAVANA_DATA)), &chyba));
         TTalvoMain hlavni;
         hlavni.show();
-        if (!chyba.isEmpty())
-            QMessageBox::warning(&hlavni, QStringLiteral("Talvo"), chyba);
+        // What could not be prepared, the store that could not be made included, is said once the window shows.
+        hlavni.ohlasChybyStartu(chyba);
         return aplikace.exec();
     } catch (const std::exception &vyjimka) {
         Aplikace::ukazVyjimku(QString::fromLocal8Bit(vyjimka.what()));

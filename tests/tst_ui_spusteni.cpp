@@ -6,6 +6,8 @@
 #include "resources/Zdroje.h"
 #include "resources/kresby/Kresby.h"
 
+#include "support/OdpovidacOken.h"
+#include "support/Poruchy.h"
 #include "support/Soubory.h"
 
 #include <QAction>
@@ -45,6 +47,8 @@ private slots:
     void cleanup();
     void pracovniSlozka_data();
     void pracovniSlozka();
+    void ulozisteNelzeVytvorit_data();
+    void ulozisteNelzeVytvorit();
     void dokumentace();
     void ikona_data();
     void ikona();
@@ -143,6 +147,66 @@ void TestSpusteni::pracovniSlozka()
     QCOMPARE(pripravPracovniSlozku(mista, &zprava), koren.filePath(ocekavana));
     for (const QString &polozka : potom)
         QCOMPARE(obsahSouboru(koren.filePath(polozka.section(u'=', 0, 0))), polozka.section(u'=', 1).toUtf8());
+}
+
+void TestSpusteni::ulozisteNelzeVytvorit_data()
+{
+    // What stands in the way of start/talvoPrehled, and whether Talvo is installed with a per-user folder
+    // that cannot be made either (a file named user).
+    QTest::addColumn<QString>("prekazka");
+    QTest::addColumn<bool>("uzivatelska");
+    QTest::newRow("a writable folder: the store is made, nothing said") << QString() << false;
+    QTest::newRow("a read-only folder without a store") << u"read-only"_s << false;
+    QTest::newRow("a file named talvoPrehled") << u"file"_s << false;
+    QTest::newRow("installed, per-user folder cannot be made, read-only folder") << u"read-only"_s << true;
+}
+
+// Started where the store cannot be made, Talvo says so once its window shows, naming the folder in full,
+// in the same box as what preparing the working folder reported.
+void TestSpusteni::ulozisteNelzeVytvorit()
+{
+    QFETCH(QString, prekazka);
+    QFETCH(bool, uzivatelska);
+    const QDir koren = QDir::current();
+    QVERIFY(koren.mkpath(u"start"_s));
+    QVERIFY(zapisSoubor(koren.filePath(u"prefix/share/talvo/talvoPrehled/Morse/Morse-nadpis.txt"_s), "Morse"));
+    QVERIFY(zapisSoubor(koren.filePath(u"user"_s), "a file"));
+    const QString uloziste = koren.filePath(u"start/talvoPrehled"_s);
+    if (prekazka == u"file")
+        QVERIFY(zapisSoubor(uloziste, "not a folder"));
+    std::optional<ZamekZapisu> zamek;
+    if (prekazka == u"read-only") {
+        zamek.emplace(koren.filePath(u"start"_s));
+        QVERIFY(zamek->zamceno());
+    }
+    const QString dodavana =
+        uzivatelska ? dodavanaSlozka(koren.filePath(u"prefix/bin"_s), u"../share/talvo"_s) : QString();
+    QString chybaSlozky;
+    const QString pracovni = pripravPracovniSlozku(
+        {koren.filePath(u"start"_s), dodavana, koren.filePath(u"user/Talvo"_s), koren.filePath(u"docs"_s)},
+        &chybaSlozky);
+    QCOMPARE(pracovni, koren.filePath(u"start"_s));
+    QCOMPARE(chybaSlozky.isEmpty(), !uzivatelska);
+    QVERIFY(QDir::setCurrent(pracovni));
+
+    TTalvoMain okno;
+    okno.show();
+    const QString chyba =
+        prekazka.isEmpty()
+            ? QString()
+            : u"Složku %1 nelze vytvořit. Popisy šifer nebude možné uložit."_s.arg(QDir::toNativeSeparators(uloziste));
+    QCOMPARE(okno.chybaUloziste(), chyba);
+    QCOMPARE(QFileInfo(uloziste).isDir(), prekazka.isEmpty());
+    OdpovidacOken odpovidac;
+    odpovidac.ocekavej(prekazka.isEmpty() ? 300 : 5000);
+    // The box is modal: the answerer has closed it when the call returns.
+    okno.ohlasChybyStartu(chybaSlozky);
+    QCOMPARE(odpovidac.odpovezeno(), !prekazka.isEmpty());
+    if (prekazka.isEmpty())
+        return;
+    QCOMPARE(odpovidac.ikona(), QMessageBox::Warning);
+    QCOMPARE(odpovidac.titulek(), u"Talvo"_s);
+    QCOMPARE(odpovidac.text(), uzivatelska ? chybaSlozky + u'\n' + chyba : chyba);
 }
 
 void TestSpusteni::dokumentace()

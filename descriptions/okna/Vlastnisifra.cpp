@@ -6,9 +6,7 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,11 +26,6 @@ namespace {
 constexpr QStringView BezObrazku = u"null";
 constexpr QStringView Crlf = u"\r\n";
 
-int poradi(SouborPopisu s)
-{
-    return static_cast<int>(s);
-}
-
 // The text of a box with its lines joined by konec. Unlike toPlainText() this keeps
 // no-break spaces, which Czech texts put after one-letter words.
 QString textBoxu(const QPlainTextEdit *box, QStringView konec = Crlf)
@@ -47,18 +40,6 @@ QString textBoxu(const QPlainTextEdit *box, QStringView konec = Crlf)
             text += c;
     }
     return text;
-}
-
-// The line end a text uses (its first one), CR LF when it has none.
-QString konecRadku(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'\n')
-            return QStringLiteral("\n");
-        if (text.at(i) == u'\r')
-            return i + 1 < text.size() && text.at(i + 1) == u'\n' ? Crlf.toString() : QStringLiteral("\r");
-    }
-    return Crlf.toString();
 }
 
 QHBoxLayout *radek(std::initializer_list<QWidget *> ovladace)
@@ -82,7 +63,7 @@ QLabel *cesta(QWidget *rodic, QAnyStringView jmeno)
 
 } // namespace
 
-TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget(parent), m_uloziste(uloziste)
+TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget(parent), m_popis(uloziste)
 {
     setObjectName(QStringLiteral("TalvoVlastni"));
     setWindowTitle(QStringLiteral("f"));
@@ -98,7 +79,7 @@ TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget
 
     propojOvladace();
     // A full store takes nothing more from any editor, an opened description included.
-    UlozitSifru->setEnabled(PocetSifer(m_uloziste) < MaxPocetSifer);
+    UlozitSifru->setEnabled(PocetSifer(m_popis.uloziste()) < MaxPocetSifer);
     FormCreate();
     NazevTalvo->setFocus();
 }
@@ -249,7 +230,7 @@ void TTalvoVlastni::propojOvladace()
 
 void TTalvoVlastni::FormCreate()
 {
-    m_slozky = SeznamSifer(m_uloziste);
+    m_slozky = SeznamSifer(m_popis.uloziste());
     NazevTalvoChange();
 }
 
@@ -275,7 +256,7 @@ void TTalvoVlastni::ukazObrazek(const Obrazek &obrazek)
         return;
     }
     obrazek.odkud->setText(QDir::toNativeSeparators(obrazek.cesta));
-    const QString kam = souborPopisu(m_uloziste, nazevSouboru(textBoxu(NazevTalvo)), obrazek.cil);
+    const QString kam = souborPopisu(m_popis.uloziste(), nazevSouboru(textBoxu(NazevTalvo)), obrazek.cil);
     obrazek.kam->setText(QDir::toNativeSeparators(kam));
 }
 
@@ -319,126 +300,71 @@ void TTalvoVlastni::Obr1CBClick()
     VlozitObrazek1B->setEnabled(Obr1CB->isChecked());
 }
 
-bool TTalvoVlastni::nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box)
+bool TTalvoVlastni::ukazText(SouborPopisu s, QPlainTextEdit *box)
 {
-    const auto precteny = PrectiText(souborPopisu(m_uloziste, f, s), nullptr, limitCteni(s));
-    if (!precteny || precteny->zkraceno)
+    const auto text = m_popis.nactenyText(s);
+    if (!text)
         return false;
-    auto &nacteny = m_nactene[poradi(s)];
-    nacteny = NactenyText{*precteny, konecRadku(precteny->text), {}};
-    box->setPlainText(precteny->text);
-    nacteny->zobrazeny = textBoxu(box, nacteny->konecRadku);
+    box->setPlainText(*text);
+    // What the box shows of it: a box left like this saves the text exactly as read.
+    m_popis.zobrazeno(s, textBoxu(box, m_popis.konecRadku(s)));
     return true;
-}
-
-QString TTalvoVlastni::prilisVelkySoubor(const QString &f) const
-{
-    for (const SouborPopisu s :
-         {SouborPopisu::Nadpis, SouborPopisu::Popis, SouborPopisu::Priklad, SouborPopisu::NadpisObrazku}) {
-        const QFileInfo soubor(souborPopisu(m_uloziste, f, s));
-        if (soubor.isFile() && soubor.size() > limitCteni(s))
-            return QStringLiteral("Soubor %1 je příliš velký (%2 bajtů, editor otevře nejvýše %3). Šifra nebyla "
-                                  "načtena, aby uložení nepřepsalo to, co by editor neukázal.")
-                .arg(QDir::toNativeSeparators(soubor.filePath()))
-                .arg(soubor.size())
-                .arg(limitCteni(s));
-    }
-    return {};
 }
 
 void TTalvoVlastni::NactiPopis(const QString &f)
 {
-    m_nactene = {};
-    // A text the editor could show only in part would lose the rest on the next save.
-    if (const QString velky = JeSlozkaUloziste(f) ? prilisVelkySoubor(f) : QString(); !velky.isEmpty()) {
-        hlaseni(this, velky, QMessageBox::Critical);
+    QString chyba;
+    const PopisSifry::Nacteni nacteni = m_popis.nacti(f, &chyba);
+    // A text the editor could show only in part would lose the rest on the next save: nothing is shown.
+    if (nacteni == PopisSifry::Nacteni::PrilisVelkySoubor) {
+        hlaseni(this, chyba, QMessageBox::Critical);
         return;
     }
-    if (!JeSlozkaUloziste(f) || !nactiText(f, SouborPopisu::Nadpis, NazevTalvo) ||
-        !nactiText(f, SouborPopisu::Popis, PopisTalvo)) {
-        // Only an empty folder of the store goes: whatever is in it stays.
-        if (JeSlozkaUloziste(f))
-            QDir(m_uloziste).rmdir(f);
-        hlaseni(this, QStringLiteral("Soubory talvo \"%1\" NEEXISTUJÍ! Vytvořte šifru znova.").arg(f));
+    // What was read before a missing file stays in its box.
+    ukazText(SouborPopisu::Nadpis, NazevTalvo);
+    ukazText(SouborPopisu::Popis, PopisTalvo);
+    if (nacteni == PopisSifry::Nacteni::ChybiSoubory) {
+        hlaseni(this, chyba);
         return;
     }
     // Without an example text the example is the picture, as the overview shows it.
-    const bool textovyPriklad = nactiText(f, SouborPopisu::Priklad, PrikladZdroj);
+    const bool textovyPriklad = ukazText(SouborPopisu::Priklad, PrikladZdroj);
     (textovyPriklad ? PSTextRB : PSObrazekRB)->setChecked(true);
-    const bool nadpisObrazku = nactiText(f, SouborPopisu::NadpisObrazku, NadpisObrazku);
-    m_bezNadpisuObrazku = !nadpisObrazku;
+    const bool nadpisObrazku = ukazText(SouborPopisu::NadpisObrazku, NadpisObrazku);
     for (Obrazek *obrazek : {&m_priklad, &m_druhy}) {
-        const QString ulozeny = souborPopisu(m_uloziste, f, obrazek->cil);
-        obrazek->cesta = QFileInfo(ulozeny).isFile() ? ulozeny : QString();
+        obrazek->cesta = m_popis.ulozenyObrazek(obrazek->cil);
         ukazObrazek(*obrazek);
     }
     Obr1CB->setChecked(nadpisObrazku || !m_druhy.cesta.isEmpty());
 }
 
-QString TTalvoVlastni::textKZapisu(SouborPopisu s, QPlainTextEdit *box, std::optional<Kodovani> *kodovani) const
+QString TTalvoVlastni::textKZapisu(SouborPopisu s, const QPlainTextEdit *box) const
 {
-    const auto &nacteny = m_nactene[poradi(s)];
-    if (!nacteny) {
-        *kodovani = std::nullopt;
-        return textBoxu(box);
-    }
-    *kodovani = nacteny->soubor.kodovani;
-    const QString text = textBoxu(box, nacteny->konecRadku);
-    // The box turns every line end into one kind; an untouched text goes back exactly as read.
-    return text == nacteny->zobrazeny ? nacteny->soubor.text : text;
-}
-
-bool TTalvoVlastni::zapisText(const QString &f, SouborPopisu s, QPlainTextEdit *box, QString *chyba) const
-{
-    std::optional<Kodovani> kodovani;
-    const QString text = textKZapisu(s, box, &kodovani);
-    return ZapisText(souborPopisu(m_uloziste, f, s), text, chyba, kodovani);
+    return textBoxu(box, m_popis.konecRadku(s));
 }
 
 bool TTalvoVlastni::UlozPopis()
 {
-    const QString f = nazevSouboru(textBoxu(NazevTalvo));
-    // An empty name would put the files into the store folder itself, where no listing finds them; a
-    // name too long for the file system would fail half-way.
+    PopisSifry::Texty texty{
+        textKZapisu(SouborPopisu::Nadpis, NazevTalvo), textKZapisu(SouborPopisu::Popis, PopisTalvo), {}, {}};
+    if (PSTextRB->isChecked())
+        texty.priklad = textKZapisu(SouborPopisu::Priklad, PrikladZdroj);
+    // An opened description without a picture title gets none while the box stays empty.
+    if (Obr1CB->isChecked() && !(m_popis.bezNadpisuObrazku() && NadpisObrazku->document()->isEmpty()))
+        texty.nadpisObrazku = textKZapisu(SouborPopisu::NadpisObrazku, NadpisObrazku);
     QString chyba;
-    if (!JeNazevSlozky(f, &chyba)) {
+    switch (m_popis.uloz(texty, &chyba)) {
+    case PopisSifry::Ulozeni::Ulozeno:
+        return true;
+    case PopisSifry::Ulozeni::NeplatnyNazev:
+    case PopisSifry::Ulozeni::UlozisteVytvoreno:
         hlaseni(this, chyba);
         return false;
-    }
-    // Made only inside an existing store: a missing store makes the first write fail below.
-    QDir(m_uloziste).mkdir(f);
-    // An opened description without a picture title gets none while the box stays empty.
-    const bool nadpisObrazku = Obr1CB->isChecked() && !(m_bezNadpisuObrazku && NadpisObrazku->document()->isEmpty());
-    const bool zapsano = zapisText(f, SouborPopisu::Nadpis, NazevTalvo, &chyba) &&
-                         zapisText(f, SouborPopisu::Popis, PopisTalvo, &chyba) &&
-                         (!PSTextRB->isChecked() || zapisText(f, SouborPopisu::Priklad, PrikladZdroj, &chyba)) &&
-                         (!nadpisObrazku || zapisText(f, SouborPopisu::NadpisObrazku, NadpisObrazku, &chyba));
-    if (zapsano) {
-        m_bezNadpisuObrazku = m_bezNadpisuObrazku && !nadpisObrazku;
-        return true;
-    }
-    if (!QFileInfo(m_uloziste).isDir() && vytvorUloziste(m_uloziste, &chyba)) {
-        hlaseni(this, QStringLiteral("Chybějící složka \"%1\" byla vytvorena. Ulozte sifru ZNOVA!")
-                          .arg(QFileInfo(m_uloziste).fileName()));
-        return false;
+    case PopisSifry::Ulozeni::Chyba:
+        break;
     }
     hlaseni(this, chyba, QMessageBox::Critical);
     return false;
-}
-
-void TTalvoVlastni::zkopirujObrazky(const QString &f, QStringList *chyby)
-{
-    for (const Obrazek *obrazek : {&m_priklad, &m_druhy}) {
-        const QString cil = souborPopisu(m_uloziste, f, obrazek->cil);
-        // A picture already in the folder stays: it is never overwritten.
-        if (obrazek->cesta.isEmpty() || QFileInfo::exists(cil))
-            continue;
-        QFile zdroj(obrazek->cesta);
-        if (!zdroj.copy(cil))
-            *chyby << QStringLiteral("Obrázek %1 nelze zkopírovat do %2: %3")
-                          .arg(QDir::toNativeSeparators(obrazek->cesta), QDir::toNativeSeparators(cil),
-                               zdroj.errorString());
-    }
 }
 
 void TTalvoVlastni::UlozitSifruClick()
@@ -447,7 +373,11 @@ void TTalvoVlastni::UlozitSifruClick()
     if (!UlozPopis())
         return;
     QStringList chyby;
-    zkopirujObrazky(f, &chyby);
+    for (const Obrazek *obrazek : {&m_priklad, &m_druhy}) {
+        QString chyba;
+        if (!m_popis.zkopirujObrazek(f, obrazek->cil, obrazek->cesta, &chyba))
+            chyby << chyba;
+    }
     if (!chyby.isEmpty()) {
         chyby.prepend(QStringLiteral("Texty šifry jsou uloženy, obrázky však ne:"));
         hlaseni(this, chyby.join(u'\n'), QMessageBox::Critical);

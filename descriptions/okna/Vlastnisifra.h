@@ -10,16 +10,13 @@
 // and with the line ends it came in, so saving an opened description unchanged rewrites every
 // file byte for byte. Save and Print report the title, description and example text.
 
-#include "descriptions/TextovySoubor.h"
+#include "descriptions/PopisSifry.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "windows/zpravy/Zprava.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-
-#include <array>
-#include <optional>
 
 class QCheckBox;
 class QFileDialog;
@@ -75,35 +72,20 @@ private:
         QString cesta;
     };
 
-    // A text box filled from a file: the text as read, its encoding, its line ends and the
-    // text the box showed right after it was filled.
-    struct NactenyText
-    {
-        PrectenyText soubor;
-        QString konecRadku;
-        QString zobrazeny;
-    };
-
     void FormCreate();
     void vytvorOvladace();
     void propojOvladace();
     void vyberObrazek(Obrazek &obrazek);
     void ukazObrazek(const Obrazek &obrazek);
-    void zkopirujObrazky(const QString &f, QStringList *chyby);
-    // A message when a text file of description f is larger than the editor reads; empty otherwise.
-    QString prilisVelkySoubor(const QString &f) const;
-    // Reads file s of description f into box; false when the file cannot be read.
-    bool nactiText(const QString &f, SouborPopisu s, QPlainTextEdit *box);
-    // The text to write for box: what was read, when the box still shows it unchanged.
-    QString textKZapisu(SouborPopisu s, QPlainTextEdit *box, std::optional<Kodovani> *kodovani) const;
-    bool zapisText(const QString &f, SouborPopisu s, QPlainTextEdit *box, QString *chyba) const;
+    // Fills box with text s of the loaded description; false when it was not loaded.
+    bool ukazText(SouborPopisu s, QPlainTextEdit *box);
+    // The text of box with its lines joined by the line end of text s.
+    QString textKZapisu(SouborPopisu s, const QPlainTextEdit *box) const;
 
-    QString m_uloziste;
     // The folder names of the store as they were when the window opened.
     QStringList m_slozky;
-    // The picture title box had no file behind it in the opened description.
-    bool m_bezNadpisuObrazku = false;
-    std::array<std::optional<NactenyText>, 4> m_nactene;
+    // The opened description: its texts as read, for the byte-identical save.
+    PopisSifry m_popis;
     Obrazek m_priklad{};
     Obrazek m_druhy{};
 
