@@ -16,7 +16,7 @@
 
 #include <optional>
 
-inline constexpr QStringView PriponaHry = u".talvohra";
+inline constexpr QLatin1String PriponaHry(".talvohra");
 inline constexpr int VerzeSouboruHry = 1;
 inline constexpr qint64 NejvetsiSouborHry = 1024 * 1024;
 
