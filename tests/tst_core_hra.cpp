@@ -302,6 +302,22 @@ void TestHra::nahodneKlice()
     QCOMPARE(int(texty.size()), ruznych);
     if (veVelikostiVzoru > 0)
         QCOMPARE(velikostVzoru, veVelikostiVzoru);
+
+    // The button follows the first key that reads; a refused one before it does not count.
+    Hra hra = NovaHra(sifra, nahoda);
+    ZmenPocetHlidek(hra, NejviceHlidek, nahoda);
+    hra.hlidky[0].klic = QStringLiteral("?");
+    hra.hlidky[1].klic = vzor;
+    RozdejRuzneKlice(hra, nahoda);
+    texty.clear();
+    for (const Hlidka &h : std::as_const(hra.hlidky)) {
+        const std::optional<KlicHry> klic = PrectiKlic(sifra, h.klic);
+        QVERIFY(klic);
+        if (sifra == SifraHry::Kolecko)
+            QCOMPARE(klic->druh, klicVzoru->druh);
+        texty.insert(h.klic);
+    }
+    QCOMPARE(int(texty.size()), ruznych);
 }
 
 // Editing one patrol's cell enciphers that patrol alone; the common message reaches all of them.

@@ -482,6 +482,17 @@ QList<KlicHry> NahodneKlice(const KlicHry &vzor, int pocet, QRandomGenerator &na
     return klice;
 }
 
+void RozdejRuzneKlice(Hra &hra, QRandomGenerator &nahoda)
+{
+    std::optional<KlicHry> vzor;
+    for (qsizetype i = 0; i < hra.hlidky.size() && !vzor; ++i)
+        vzor = PrectiKlic(hra.sifra, hra.hlidky[i].klic);
+    const QList<KlicHry> klice =
+        NahodneKlice(vzor ? *vzor : VychoziKlic(hra.sifra, nahoda), int(hra.hlidky.size()), nahoda);
+    for (qsizetype i = 0; i < klice.size(); ++i)
+        hra.hlidky[i].klic = TextKlice(klice[i]);
+}
+
 QString VychoziNazevHlidky(qsizetype poradi)
 {
     return QStringLiteral("Hlídka %1").arg(poradi + 1);

@@ -82,6 +82,13 @@ KlicHry VychoziKlic(SifraHry sifra, QRandomGenerator &nahoda);
 // there keys repeat, each as evenly as possible.
 QList<KlicHry> NahodneKlice(const KlicHry &vzor, int pocet, QRandomGenerator &nahoda);
 
+struct Hra;
+
+// What "Každé hlídce jiný klíč" does: every patrol gets a random key, all different where the
+// cipher has enough of them, following the first patrol whose key reads (its card or table size,
+// its wheel), or the cipher's default when none does.
+void RozdejRuzneKlice(Hra &hra, QRandomGenerator &nahoda);
+
 struct Hlidka
 {
     QString nazev;
