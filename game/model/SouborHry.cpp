@@ -1,13 +1,12 @@
 #include "game/model/SouborHry.h"
 
-#include "descriptions/TextovySoubor.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QSaveFile>
 
 namespace {
 
@@ -184,10 +183,26 @@ std::optional<Hra> HraZJson(const QByteArray &bajty, QString *chyba)
 
 bool UlozHru(const QString &cesta, const Hra &hra, QString *chyba)
 {
+    auto selhani = [&](const QString &duvod) {
+        return odmitni(chyba, QStringLiteral("Hru do souboru %1 nelze uložit: %2").arg(nazevSouboru(cesta), duvod));
+    };
     QString duvod;
     if (!ZkontrolujKlice(hra, &duvod))
-        return odmitni(chyba, QStringLiteral("Hru do souboru %1 nelze uložit: %2").arg(nazevSouboru(cesta), duvod));
-    return ZapisSoubor(cesta, HraDoJson(hra), chyba);
+        return selhani(duvod);
+    // Written beside the old file and put in its place only when complete.
+    QSaveFile soubor(cesta);
+    if (!soubor.open(QIODevice::WriteOnly))
+        return selhani(soubor.errorString());
+    const QByteArray bajty = HraDoJson(hra);
+    // The write buffer goes out before the commit, so a full disk is noticed and the old file stays.
+    if (soubor.write(bajty) != bajty.size() || !soubor.flush() || soubor.error() != QFileDevice::NoError) {
+        const QString chybaZapisu = soubor.errorString();
+        soubor.cancelWriting();
+        return selhani(chybaZapisu);
+    }
+    if (!soubor.commit())
+        return selhani(soubor.errorString());
+    return true;
 }
 
 std::optional<Hra> NactiHru(const QString &cesta, QString *chyba)
