@@ -313,6 +313,8 @@ QStringList radkySneka(QStringView vystup, int n)
 void zasifrujPoBlocich(SifraHlidky &sifra, const KlicHry &klic)
 {
     const int n = klic.velikost;
+    if (n < 1 || n > NejvetsiMrizka || (klic.sifra == SifraHry::Snek && !PlatneKodySneka(klic.smer, klic.roh, nullptr)))
+        return;
     QStringList bloky;
     for (const QString &blok : RozdelNaBloky(sifra.zprava, n * n)) {
         QStringList radky;

@@ -11,6 +11,7 @@
 // from RadkyReseni. SouborHry.h reads and writes the game as a file.
 
 #include "ciphers/Kolecko.h"
+#include "ciphers/Morseovka.h"
 #include "ciphers/Mrizka.h"
 #include "ciphers/Snek.h"
 
@@ -142,7 +143,8 @@ struct SifraHlidky
 // Cleans zprava with the table pair of the key's cipher window and enciphers it with that window's
 // engine. A grille block is the card's N x N characters column by column, as the grille window
 // gives them; a snail block is its table's rows without the spaces the snail window puts between
-// them. The last block of either is filled as the engine fills a short text.
+// them. The last block of either is filled as the engine fills a short text. A key that PrectiKlic
+// could not have given (a size outside 1-10, an unknown snail corner) gives no blocks.
 SifraHlidky ZasifrujZpravu(const KlicHry &klic, QStringView zprava);
 
 // A patrol's key read and its message enciphered.
