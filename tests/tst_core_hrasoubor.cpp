@@ -24,20 +24,6 @@ Hra UkazkovaHra()
     return hra;
 }
 
-void PorovnejHry(const Hra &a, const Hra &b)
-{
-    QCOMPARE(a.sifra, b.sifra);
-    QCOMPARE(a.spolecnaZprava, b.spolecnaZprava);
-    QCOMPARE(a.stejnaZprava, b.stejnaZprava);
-    QCOMPARE(a.prilozitPomucku, b.prilozitPomucku);
-    QCOMPARE(a.hlidky.size(), b.hlidky.size());
-    for (qsizetype i = 0; i < a.hlidky.size(); ++i) {
-        QCOMPARE(a.hlidky[i].nazev, b.hlidky[i].nazev);
-        QCOMPARE(a.hlidky[i].zprava, b.hlidky[i].zprava);
-        QCOMPARE(a.hlidky[i].klic, b.hlidky[i].klic);
-    }
-}
-
 // The sample game's JSON with one change made to its object.
 QByteArray Upraveny(const std::function<void(QJsonObject &)> &uprava)
 {
@@ -83,7 +69,7 @@ void TestHraSoubor::tamAZpet()
         QVERIFY2(UlozHru(cesta, hra, &chyba), qPrintable(chyba));
         const std::optional<Hra> nactena = NactiHru(cesta, &chyba);
         QVERIFY2(nactena, qPrintable(chyba));
-        PorovnejHry(*nactena, hra);
+        QCOMPARE(HraDoJson(*nactena), HraDoJson(hra));
     }
 }
 
@@ -139,16 +125,6 @@ void TestHraSoubor::spatnyObsah()
     QString duvod;
     QVERIFY(!HraZJson(bajty, &duvod));
     QCOMPARE(duvod, chyba);
-
-    // From a file, the message names the file too.
-    QTemporaryDir slozka;
-    const QString cesta = slozka.filePath(QStringLiteral("spatna.talvohra"));
-    QFile soubor(cesta);
-    QVERIFY(soubor.open(QIODevice::WriteOnly));
-    soubor.write(bajty);
-    soubor.close();
-    QVERIFY(!NactiHru(cesta, &duvod));
-    QCOMPARE(duvod, QStringLiteral("Hru ze souboru spatna.talvohra nelze otevřít: ") + chyba);
 }
 
 // A valid game padded with blanks past 1 MB is refused by its size alone.
@@ -185,7 +161,7 @@ void TestHraSoubor::neplatnaHraSeNeulozi()
                                    "jen cislice 1-10!"));
     const std::optional<Hra> nactena = NactiHru(cesta);
     QVERIFY(nactena);
-    PorovnejHry(*nactena, UkazkovaHra());
+    QCOMPARE(HraDoJson(*nactena), HraDoJson(UkazkovaHra()));
     QVERIFY(!UlozHru(slozka.filePath(QStringLiteral("neni/hra.talvohra")), UkazkovaHra(), &chyba));
     QVERIFY(chyba.contains(QStringLiteral("hra.talvohra")));
 }

@@ -331,9 +331,15 @@ void zasifrujPoBlocich(SifraHlidky &sifra, const KlicHry &klic)
     sifra.zasifrovano = bloky.join(u' ');
 }
 
+// A patrol's name on one line, as the answer sheet and the messages show it.
+QString nazevNaRadek(QString nazev)
+{
+    return nazev.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
 QString jmenoVChybe(const Hra &hra, qsizetype i)
 {
-    const QString nazev = hra.hlidky[i].nazev.trimmed();
+    const QString nazev = nazevNaRadek(hra.hlidky[i].nazev).trimmed();
     return nazev.isEmpty() ? QStringLiteral("Hlídka č. %1").arg(i + 1)
                            : QStringLiteral("Hlídka „%1“").arg(ukazka(nazev));
 }
@@ -630,9 +636,8 @@ bool ZkontrolujHru(const Hra &hra, SifrovaniHry &sifrovani, QString *chyba, qsiz
 QStringList BlokReseni(const Hra &hra, qsizetype i, SifrovaniHry &sifrovani)
 {
     const VysledekHlidky &vysledek = sifrovani.hlidka(hra, i);
-    QString nazev = hra.hlidky[i].nazev;
-    nazev.replace(u'\r', u' ').replace(u'\n', u' ');
-    return {QStringLiteral("Hlídka: ") + nazev, QStringLiteral("Šifra: ") + NazevSifry(hra.sifra),
+    return {QStringLiteral("Hlídka: ") + nazevNaRadek(hra.hlidky[i].nazev),
+            QStringLiteral("Šifra: ") + NazevSifry(hra.sifra),
             QStringLiteral("Klíč: ") + (vysledek.klic ? TextKlice(*vysledek.klic) : hra.hlidky[i].klic),
             QStringLiteral("Zpráva: ") + vysledek.sifra.zprava,
             QStringLiteral("Zašifrováno: ") + vysledek.sifra.zasifrovano};
