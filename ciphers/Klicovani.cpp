@@ -21,29 +21,25 @@ void DekoderKlicovani::Prumer::pridej(double vzorek)
 }
 
 DekoderKlicovani::DekoderKlicovani(int slovZaMinutu)
-    : m_jednotka0(MsZaMinutuNaSlovo / std::clamp(slovZaMinutu, NejmeneSlov, NejviceSlov))
 {
+    const double jednotka = MsZaMinutuNaSlovo / std::clamp(slovZaMinutu, NejmeneSlov, NejviceSlov);
+    m_tecky = {jednotka, 1};
+    m_carky = {3 * jednotka, 1};
 }
 
-// Midway between a dot and a dash, that is two units. Until a dash has been seen, dashes are taken
-// as three of the sender's dots (and dots as a third of the dashes until a dot has been seen), so
-// the threshold follows the sender from the first press rather than waiting for both kinds. Kept
+// Midway between a dot and a dash, that is two units. The given speed counts as one dot and one
+// dash already seen, so one uneven first press cannot throw the threshold far; its weight fades
+// as the sender's own presses fill the averages. Until a dash has been seen, dashes are taken as
+// three of the (averaged) dots, and dots as a third of the dashes until a dot has been seen, so the
+// threshold follows the sender from the first press rather than waiting for both kinds. Kept
 // within the speeds of the estimate, so that a run of key bounces or a key held down for minutes
 // cannot drive it to nothing or to infinity.
 double DekoderKlicovani::prah() const
 {
-    double tecka = m_jednotka0;
-    double carka = 3 * m_jednotka0;
-    if (m_tecky.pocet > 0 && m_carky.pocet > 0) {
-        tecka = m_tecky.hodnota;
-        carka = m_carky.hodnota;
-    } else if (m_tecky.pocet > 0) {
-        tecka = m_tecky.hodnota;
-        carka = 3 * tecka;
-    } else if (m_carky.pocet > 0) {
-        carka = m_carky.hodnota;
-        tecka = carka / 3;
-    }
+    const bool tecky = m_tecky.pocet > 1;
+    const bool carky = m_carky.pocet > 1;
+    const double tecka = tecky || !carky ? m_tecky.hodnota : m_carky.hodnota / 3;
+    const double carka = carky || !tecky ? m_carky.hodnota : 3 * m_tecky.hodnota;
     return std::clamp((tecka + carka) / 2, 2 * MsZaMinutuNaSlovo / NejviceSlovOdhad,
                       2 * MsZaMinutuNaSlovo / NejmeneSlovOdhad);
 }
@@ -64,8 +60,9 @@ void DekoderKlicovani::pridej(int delkaMs)
 }
 
 // A press is a dot or a dash by the threshold of the presses before it; it then moves its own
-// average. The sample is held within a factor of three of the threshold, so that one press held
-// far too long (or a bounce of a few ms) moves the threshold by a step, not by its whole length.
+// average. A dash is counted as at most three thresholds, so that one press held far too long moves
+// the threshold by a step, not by its whole length; short presses need no such guard, the estimate's
+// fastest speed bounds them.
 void DekoderKlicovani::stisk(double delka)
 {
     if (delka <= 0)
@@ -73,7 +70,7 @@ void DekoderKlicovani::stisk(double delka)
     const double p = prah();
     if (delka < p) {
         m_kod += u'.';
-        m_tecky.pridej(std::max(delka, p / 3));
+        m_tecky.pridej(delka);
     } else {
         m_kod += u'-';
         m_carky.pridej(std::min(delka, 3 * p));

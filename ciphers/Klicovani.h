@@ -51,6 +51,7 @@ public:
     double prahCarkyMs() const { return prah(); }
 
 private:
+    // A running average; pocet counts the given speed as the first sample.
     struct Prumer
     {
         double hodnota = 0;
@@ -63,7 +64,6 @@ private:
     void pauza(double delka);
     void pripisOddelovace(int kolik);
 
-    double m_jednotka0;
     Prumer m_tecky;
     Prumer m_carky;
     QString m_kod;
