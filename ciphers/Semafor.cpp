@@ -29,11 +29,23 @@ QList<int> SemaforSifruj(QStringView text)
     return obrazky;
 }
 
+namespace {
+
+// "0" shares the picture of "k", as on the flags.
+constexpr int ObrazekNuly = [] {
+    for (qsizetype p = 0; p < SemaforAbeceda.size(); ++p)
+        if (SemaforAbeceda[p] == u'0')
+            return SemaforObrazky[std::size_t(p)];
+    return 0;
+}();
+
+} // namespace
+
 QChar semaforCislice(int obrazek)
 {
     if (obrazek >= 1 && obrazek <= 9)
         return QChar(char16_t(u'0' + obrazek));
-    if (obrazek == SemaforObrazky[SemaforAbeceda.indexOf(u'0')])
+    if (obrazek == ObrazekNuly)
         return QChar(u'0');
     return QChar();
 }
@@ -49,22 +61,37 @@ QString semaforVyznam(int obrazek)
     return QString();
 }
 
+namespace {
+
+// Reads one picture in range: appends what it writes to text and switches the mode.
+void ctiObrazek(int obrazek, QString &text, bool &cislice)
+{
+    if (obrazek == SemaforMezera) {
+        text += u' ';
+    } else if (obrazek == SemaforZnakCislic) {
+        cislice = true;
+    } else if (cislice && obrazek == SemaforZnakPismen) {
+        cislice = false;
+    } else {
+        const QChar c = cislice ? semaforCislice(obrazek) : QChar();
+        text += c.isNull() ? QChar(char16_t(u'a' + obrazek - 1)) : c;
+    }
+}
+
+bool vRozsahu(int obrazek)
+{
+    return obrazek >= 1 && obrazek <= SemaforPocetObrazku;
+}
+
+} // namespace
+
 bool CteniSemaforu::pridej(int obrazek)
 {
-    if (obrazek < 1 || obrazek > SemaforPocetObrazku)
+    if (!vRozsahu(obrazek))
         return false;
     m_obrazky.append(obrazek);
     m_kroky.append({m_text.size(), m_cislice});
-    if (obrazek == SemaforMezera) {
-        m_text += u' ';
-    } else if (obrazek == SemaforZnakCislic) {
-        m_cislice = true;
-    } else if (m_cislice && obrazek == SemaforZnakPismen) {
-        m_cislice = false;
-    } else {
-        const QChar cislice = m_cislice ? semaforCislice(obrazek) : QChar();
-        m_text += cislice.isNull() ? QChar(char16_t(u'a' + obrazek - 1)) : cislice;
-    }
+    ctiObrazek(obrazek, m_text, m_cislice);
     return true;
 }
 
@@ -88,8 +115,11 @@ void CteniSemaforu::smaz()
 
 QString SemaforDesifruj(const QList<int> &obrazky)
 {
-    CteniSemaforu cteni;
+    QString text;
+    text.reserve(obrazky.size());
+    bool cislice = false;
     for (const int obrazek : obrazky)
-        cteni.pridej(obrazek);
-    return cteni.text();
+        if (vRozsahu(obrazek))
+            ctiObrazek(obrazek, text, cislice);
+    return text;
 }

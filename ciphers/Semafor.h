@@ -56,7 +56,7 @@ private:
     bool m_cislice = false;
 };
 
-// The text of a whole row of pictures, read as CteniSemaforu reads them.
+// The text of a whole row of pictures, read as CteniSemaforu reads them (without its history).
 QString SemaforDesifruj(const QList<int> &obrazky);
 
 // What a picture means among letters, for captions and quizzes: "a"-"z" for 1-26 (10 is "j"),
