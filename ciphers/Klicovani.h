@@ -5,8 +5,10 @@
 //
 // The decoder starts from the speed it is given (one unit lasts 1200 / WPM ms, a dot one unit, a
 // dash three) and then follows the sender: the dot/dash threshold sits midway between the running
-// averages of the dots and of the dashes seen so far, and the gap thresholds scale with the unit
-// that threshold implies. So a child sending slowly and unevenly is still read.
+// averages of the dots and of the dashes seen so far (the given speed counting as one of each), and
+// the gap thresholds scale with the unit that threshold implies. So a child sending slowly and
+// unevenly is still read. A window shows kod() as it grows and calls dokonciZnak() after a silence
+// of a few jednotkaMs().
 //
 // Durations are taken one by one, alternately key down and key up, starting with key down; each
 // costs constant time. Odd durations have a defined meaning and never stop the decoder:
