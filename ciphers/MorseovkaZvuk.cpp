@@ -14,6 +14,10 @@ constexpr int MezeraPrvku = 1;
 constexpr int MezeraZnaku = 3;
 constexpr int MezeraSlov = 7;
 constexpr int MezeraVet = 10;
+// The silence before the first tone and after the last, in units: seven dot units before, so that even
+// at a low effective speed the first tone comes soon, and a whole word gap after, so that a listener
+// or a decoder that measures the gaps hears the last character end as it hears every word end.
+constexpr int OkrajoveTicho = 7;
 // Rise and fall of every tone, in milliseconds.
 constexpr double NabehMs = 5;
 // Loud enough to hear well, with room below full scale.
@@ -53,12 +57,44 @@ qint64 vzorkuNaJednotku(const NastaveniZvuku &nastaveni)
     return std::llround(nastaveni.vzorkovani * 1.2 / slov);
 }
 
+qint64 vzorkuNaJednotkuMezery(const NastaveniZvuku &nastaveni)
+{
+    const int znaku = std::clamp(nastaveni.slovZaMinutu, NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov);
+    const int efektivni = nastaveni.efektivniSlovZaMinutu <= 0
+                              ? znaku
+                              : std::clamp(nastaveni.efektivniSlovZaMinutu, NastaveniZvuku::NejmeneSlov, znaku);
+    if (efektivni == znaku)
+        return vzorkuNaJednotku(nastaveni);
+    // t_a / 19 = (60 c - 37.2 s) / (19 s c) seconds, in whole numbers: (600 c - 372 s) / (190 s c).
+    const qint64 citatel = qint64(nastaveni.vzorkovani) * (600 * znaku - 372 * efektivni);
+    const qint64 jmenovatel = 190LL * efektivni * znaku;
+    return (citatel + jmenovatel / 2) / jmenovatel;
+}
+
+QList<UsekCasovani> CasovaniMorseovky(QStringView kod, const NastaveniZvuku &nastaveni)
+{
+    const QList<UsekZvuku> useky = UsekyMorseovky(kod);
+    QList<UsekCasovani> casovani;
+    if (useky.isEmpty())
+        return casovani;
+    const qint64 jednotka = vzorkuNaJednotku(nastaveni);
+    const qint64 jednotkaMezery = vzorkuNaJednotkuMezery(nastaveni);
+    casovani.reserve(useky.size() + 2);
+    casovani.append({false, OkrajoveTicho * jednotka});
+    for (const UsekZvuku &usek : useky) {
+        const bool mezeraZnaku = !usek.ton && usek.jednotky > MezeraPrvku;
+        casovani.append({usek.ton, usek.jednotky * (mezeraZnaku ? jednotkaMezery : jednotka)});
+    }
+    casovani.append({false, OkrajoveTicho * jednotkaMezery});
+    return casovani;
+}
+
 ZvukMorseovky::ZvukMorseovky(QStringView kod, const NastaveniZvuku &nastaveni)
-    : m_nastaveni(nastaveni), m_useky(UsekyMorseovky(kod)), m_jednotka(vzorkuNaJednotku(nastaveni)),
+    : m_nastaveni(nastaveni), m_useky(CasovaniMorseovky(kod, nastaveni)),
       m_nabeh(std::llround(nastaveni.vzorkovani * NabehMs / 1000))
 {
-    for (const UsekZvuku &usek : m_useky)
-        m_pocet += usek.jednotky * m_jednotka;
+    for (const UsekCasovani &usek : m_useky)
+        m_pocet += usek.vzorku;
 }
 
 void ZvukMorseovky::naZacatek()
@@ -73,8 +109,8 @@ qint64 ZvukMorseovky::ctiVzorky(qint16 *cil, qint64 nejvice)
     const double krok = 2 * std::numbers::pi * m_nastaveni.frekvence / m_nastaveni.vzorkovani;
     qint64 zapsano = 0;
     while (zapsano < nejvice && m_usek < m_useky.size()) {
-        const UsekZvuku &usek = m_useky[m_usek];
-        const qint64 delka = usek.jednotky * m_jednotka;
+        const UsekCasovani &usek = m_useky[m_usek];
+        const qint64 delka = usek.vzorku;
         const qint64 kus = std::min(delka - m_vUseku, nejvice - zapsano);
         if (!usek.ton) {
             std::fill_n(cil + zapsano, kus, qint16(0));

@@ -5,8 +5,19 @@
 // units, "//" (a word gap) seven and "///" (the end of a sentence) ten. Every tone rises and falls
 // over about 5 ms so that it does not click.
 //
-// ZvukMorseovky hands the samples out piece by piece, so the player and the WAV export read the
-// same sound and a long code never needs all its samples in memory at once.
+// With an effective speed below the character speed (Farnsworth timing, as the ARRL defines it) the
+// characters keep their own speed and only the gaps of three, seven and ten units are stretched, so
+// that the word PARIS with its word gap lasts 60 / effective speed seconds: one gap unit is then
+// t_a / 19 with t_a = (60 c - 37.2 s) / (s c) seconds, c the character and s the effective speed.
+//
+// Every sound starts with a silence of seven dot units, so that a player does not swallow the first
+// tone, and ends with a word gap, so that a listener or a decoder hears the last character end.
+//
+// CasovaniMorseovky is the one timing of a code: the stretches of tone and silence with their lengths
+// in samples. ZvukMorseovky turns it into samples piece by piece, so the player and the WAV export
+// read the same sound and a long code never needs all its samples in memory at once; anything else
+// that keys a signal (a blinking lamp) takes the same stretches, in milliseconds with vzorkovani 1000
+// or as vzorku * 1000 / vzorkovani.
 
 #include <QByteArray>
 #include <QList>
@@ -22,9 +33,12 @@ struct NastaveniZvuku
     static constexpr int NejnizsiTon = 400;
     static constexpr int NejvyssiTon = 1000;
 
-    int slovZaMinutu = 12;
+    int slovZaMinutu = 12;  // the speed of the characters
     int frekvence = 700;    // the tone in Hz
     int vzorkovani = 44100; // samples per second
+    // The overall speed the gaps are stretched to (at least NejmeneSlov); 0, or anything at or above
+    // slovZaMinutu, keeps the gaps of the character speed.
+    int efektivniSlovZaMinutu = 0;
 };
 
 // One stretch of the sound, in dot units: a tone or a silence.
@@ -43,6 +57,24 @@ QList<UsekZvuku> UsekyMorseovky(QStringView kod);
 // The number of samples one dot unit lasts.
 qint64 vzorkuNaJednotku(const NastaveniZvuku &nastaveni);
 
+// The number of samples one unit of the gaps between characters, words and sentences lasts: a dot
+// unit without stretching, t_a / 19 with it (rounded once, so every gap is a whole number of them).
+qint64 vzorkuNaJednotkuMezery(const NastaveniZvuku &nastaveni);
+
+// One stretch of the sound as it is played: a tone or a silence and its length in samples.
+struct UsekCasovani
+{
+    bool ton = false;
+    qint64 vzorku = 0;
+    friend bool operator==(const UsekCasovani &, const UsekCasovani &) = default;
+};
+
+// The stretches of UsekyMorseovky in samples: tones and the gaps inside a character at the dot unit,
+// the gaps of three or more units at the gap unit, a silence of seven dot units before the first tone
+// and a word gap (seven gap units) after the last. A code without a tone has no stretches at all.
+// Linear in the code.
+QList<UsekCasovani> CasovaniMorseovky(QStringView kod, const NastaveniZvuku &nastaveni);
+
 class ZvukMorseovky
 {
 public:
@@ -59,8 +91,7 @@ public:
 
 private:
     NastaveniZvuku m_nastaveni;
-    QList<UsekZvuku> m_useky;
-    qint64 m_jednotka = 0;
+    QList<UsekCasovani> m_useky;
     qint64 m_nabeh = 0;
     qint64 m_pocet = 0;
     qint64 m_precteno = 0;
