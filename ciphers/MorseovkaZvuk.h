@@ -69,16 +69,51 @@ struct UsekCasovani
     friend bool operator==(const UsekCasovani &, const UsekCasovani &) = default;
 };
 
-// The stretches of UsekyMorseovky in samples: tones and the gaps inside a character at the dot unit,
-// the gaps of three or more units at the gap unit, a silence of seven dot units before the first tone
-// and a word gap (seven gap units) after the last. A code without a tone has no stretches at all.
-// Linear in the code.
+// Walks the timing of a code stretch by stretch: a silence of seven dot units before the first tone,
+// then the stretches of UsekyMorseovky, tones and the gaps inside a character at the dot unit and the
+// gaps of three or more units at the gap unit, and a word gap (seven gap units) after the last tone.
+// A code without a tone has no stretches at all. The code must outlive the walker; each step costs
+// time in proportion to the characters it passes, so a sound or a lamp of any length starts at once.
+class CasovacMorseovky
+{
+public:
+    CasovacMorseovky(QStringView kod, const NastaveniZvuku &nastaveni);
+
+    // The next stretch in samples into *usek and, when asked, in units into *vJednotkach (the silences
+    // at the ends count 7); false once the sound is over.
+    bool dalsi(UsekCasovani *usek, UsekZvuku *vJednotkach = nullptr);
+    void naZacatek();
+
+private:
+    enum class Stav
+    {
+        Zacatek,
+        Ton,
+        Mezera,
+        Konec,
+        Hotovo,
+    };
+    // The position of the next "." or "-" from od on (or the end), counting the "/" passed.
+    qsizetype najdiTon(qsizetype od);
+
+    QStringView m_kod;
+    qint64 m_jednotka = 0;
+    qint64 m_jednotkaMezery = 0;
+    qsizetype m_pozice = 0;
+    int m_oddelovacu = 0;
+    Stav m_stav = Stav::Zacatek;
+};
+
+// The whole walk of CasovacMorseovky as a list. Linear in the code.
 QList<UsekCasovani> CasovaniMorseovky(QStringView kod, const NastaveniZvuku &nastaveni);
 
 class ZvukMorseovky
 {
 public:
     ZvukMorseovky(QStringView kod, const NastaveniZvuku &nastaveni);
+    // The walker reads the sound's own copy of the code.
+    ZvukMorseovky(const ZvukMorseovky &) = delete;
+    ZvukMorseovky &operator=(const ZvukMorseovky &) = delete;
 
     const NastaveniZvuku &nastaveni() const { return m_nastaveni; }
     qint64 pocetVzorku() const { return m_pocet; }
@@ -91,11 +126,13 @@ public:
 
 private:
     NastaveniZvuku m_nastaveni;
-    QList<UsekCasovani> m_useky;
+    QString m_kod;
+    CasovacMorseovky m_casovac;
     qint64 m_nabeh = 0;
     qint64 m_pocet = 0;
     qint64 m_precteno = 0;
-    qsizetype m_usek = 0;
+    UsekCasovani m_usek;
+    bool m_maUsek = false;
     qint64 m_vUseku = 0;
 };
 
