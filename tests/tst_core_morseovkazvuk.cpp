@@ -116,7 +116,6 @@ void TestMorseovkaZvuk::farnsworth_data()
     QTest::newRow("18 over 8, the trainer's default") << 18 << 8 << 44100;
     QTest::newRow("20 over 5") << 20 << 5 << 44100;
     QTest::newRow("25 over 15 at 22050") << 25 << 15 << 22050;
-    QTest::newRow("40 over 39") << 40 << 39 << 8000;
     QTest::newRow("refused: effective 2 plays at 5") << 12 << 2 << 44100;
 }
 
