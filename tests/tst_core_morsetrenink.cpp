@@ -1,4 +1,3 @@
-#include "ciphers/Morseovka.h"
 #include "exercises/model/MorseTrenink.h"
 
 #include <QSet>
