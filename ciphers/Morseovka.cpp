@@ -36,6 +36,17 @@ QList<int> NajdiVzor(QStringView text, QStringView vzor)
 
 } // namespace
 
+QStringView MorseKod(QStringView znak)
+{
+    if (znak == MorseCh.znak)
+        return MorseCh.kod;
+    for (const MorseZnak &zaznam : MorseTabulka) {
+        if (!zaznam.znak.isEmpty() && zaznam.znak == znak)
+            return zaznam.kod;
+    }
+    return {};
+}
+
 QList<int> NajdiOddelovace(QStringView text)
 {
     return NajdiVzor(text, u"/");

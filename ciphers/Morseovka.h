@@ -33,13 +33,34 @@ inline constexpr std::array<MorseZnak, MorseSInterpunkci> MorseTabulka{{
     {u":", u"---..."}, {u"_", u"..--.-"},
 }};
 
+// Czech scouts write CH as a letter of its own with four dashes, a code no
+// table entry has. It is in use wherever "c" and "h" are, that is when
+// pocetZnaku reaches past the entry of "h" (which comes after "c").
+inline constexpr MorseZnak MorseCh{u"ch", u"----"};
+inline constexpr int MorseZaznamH = 18;
+static_assert(MorseTabulka[MorseZaznamH].znak[0] == u'h' && MorseTabulka[13].znak[0] == u'c');
+
+// How the encoder and the decoder treat "ch": as "c" followed by "h" (the
+// table's way and the default), or as the letter MorseCh.
+enum class ZapisCh
+{
+    JakoCaH,
+    JakoZnak,
+};
+
+// The code of a lower-case letter, digit or mark of the whole table, or of
+// "ch"; empty for anything else.
+QStringView MorseKod(QStringView znak);
+
 // Encodes a cleaned text with the first pocetZnaku table entries; characters
-// without a code in use are dropped, a space adds a "/". Linear in the text.
-QString MorseSifruj(QStringView text, int pocetZnaku);
+// without a code in use are dropped, a space adds a "/". With ZapisCh::JakoZnak
+// each "ch" of the text, read from the left, is written as "----". Linear in the text.
+QString MorseSifruj(QStringView text, int pocetZnaku, ZapisCh ch = ZapisCh::JakoCaH);
 
 // Decodes Morse text: "/" ends a character, "//" gives a space, "///" a full
-// stop and a space; codes not in use give nothing. Linear in the text.
-QString MorseDesifruj(QStringView text, int pocetZnaku);
+// stop and a space; codes not in use give nothing. With ZapisCh::JakoZnak the
+// code "----" gives "ch". Linear in the text.
+QString MorseDesifruj(QStringView text, int pocetZnaku, ZapisCh ch = ZapisCh::JakoCaH);
 
 // The ascending 1-based positions of every "/" in text (a Rabin-Karp search).
 QList<int> NajdiOddelovace(QStringView text);

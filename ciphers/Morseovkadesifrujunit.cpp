@@ -32,12 +32,17 @@ constexpr std::array<qint8, 2 << NejdelsiKod> PrvniZaznamKodu = [] {
     return zaznamy;
 }();
 
+constexpr int KodCh = CisloKodu(MorseCh.kod);
+static_assert(PrvniZaznamKodu[KodCh] < 0, "no table entry shares the code of ch");
+
 } // namespace
 
-QString MorseDesifruj(QStringView text, int pocetZnaku)
+QString MorseDesifruj(QStringView text, int pocetZnaku, ZapisCh ch)
 {
+    const bool chJakoZnak = ch == ZapisCh::JakoZnak && MorseZaznamH < pocetZnaku;
     const QList<int> oddelovace = NajdiOddelovace(text);
-    QString vysledek(oddelovace.size(), Qt::Uninitialized);
+    // Every separator gives at most one character, or the two of "ch".
+    QString vysledek(oddelovace.size() * (chJakoZnak ? 2 : 1), Qt::Uninitialized);
     QChar *cil = vysledek.data();
     bool mameZnak = false;
     qsizetype zacatek = 0;
@@ -49,8 +54,12 @@ QString MorseDesifruj(QStringView text, int pocetZnaku)
             mameZnak = true;
             const int cislo = CisloKodu(znacka);
             const int zaznam = cislo >= 0 ? PrvniZaznamKodu[cislo] : -1;
-            if (zaznam >= 0 && zaznam < pocetZnaku)
+            if (zaznam >= 0 && zaznam < pocetZnaku) {
                 *cil++ = MorseTabulka[zaznam].znak[0];
+            } else if (chJakoZnak && cislo == KodCh) {
+                *cil++ = u'c';
+                *cil++ = u'h';
+            }
         } else if (mameZnak) {
             const bool dalsiPrazdna = i + 1 < oddelovace.size() && oddelovace[i + 1] == oddelovace[i] + 1;
             *cil++ = dalsiPrazdna ? u'.' : u' ';

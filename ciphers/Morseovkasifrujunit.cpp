@@ -21,14 +21,19 @@ constexpr qsizetype NejdelsiKod = 6;
 
 } // namespace
 
-QString MorseSifruj(QStringView text, int pocetZnaku)
+QString MorseSifruj(QStringView text, int pocetZnaku, ZapisCh ch)
 {
+    const bool chJakoZnak = ch == ZapisCh::JakoZnak && MorseZaznamH < pocetZnaku;
     QString vysledek(text.size() * (NejdelsiKod + 1), Qt::Uninitialized);
     QChar *cil = vysledek.data();
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
         const int zaznam = u < PrvniZaznamZnaku.size() ? PrvniZaznamZnaku[u] : -1;
-        if (zaznam >= 0 && zaznam < pocetZnaku) {
+        if (chJakoZnak && u == u'c' && i + 1 < text.size() && text[i + 1] == u'h') {
+            cil = std::copy(MorseCh.kod.begin(), MorseCh.kod.end(), cil);
+            *cil++ = u'/';
+            ++i;
+        } else if (zaznam >= 0 && zaznam < pocetZnaku) {
             const QStringView kod = MorseTabulka[zaznam].kod;
             cil = std::copy(kod.begin(), kod.end(), cil);
             *cil++ = u'/';

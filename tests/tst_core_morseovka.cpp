@@ -1,5 +1,7 @@
 #include "ciphers/Morseovka.h"
+#include "text/Cisteni.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -16,6 +18,12 @@ private slots:
     void interpunkceTamAZpet();
     void oddelovace_data();
     void oddelovace();
+    void chSifruj_data();
+    void chSifruj();
+    void chDesifruj_data();
+    void chDesifruj();
+    void chTamAZpet_data();
+    void chTamAZpet();
 };
 
 void TestMorseovka::tabulka()
@@ -143,6 +151,91 @@ void TestMorseovka::oddelovace()
     QFETCH(QString, text);
     QFETCH(QList<int>, pozice);
     QCOMPARE(NajdiOddelovace(text), pozice);
+}
+
+void TestMorseovka::chSifruj_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pocet");
+    QTest::addColumn<QString>("morse");
+    QTest::newRow("chata") << "chata" << 37 << "----/.-/-/.-/";
+    QTest::newRow("c pred ch") << "cch" << 37 << "-.-./----/";
+    QTest::newRow("c a h oddelene") << "c h" << 37 << "-.-.//..../";
+    QTest::newRow("h mimo uzivani") << "ch" << 18 << "-.-./";
+    QTest::newRow("h prave v uzivani") << "ch" << 19 << "----/";
+    QTest::newRow("velka pismena engine nezna") << "CHata" << 37 << ".-/-/.-/";
+}
+
+void TestMorseovka::chSifruj()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pocet);
+    QFETCH(QString, morse);
+    QCOMPARE(MorseSifruj(text, pocet, ZapisCh::JakoZnak), morse);
+}
+
+void TestMorseovka::chDesifruj_data()
+{
+    QTest::addColumn<QString>("morse");
+    QTest::addColumn<int>("pocet");
+    QTest::addColumn<QString>("jakoZnak");
+    QTest::addColumn<QString>("jakoCaH");
+    const auto radek = [](const char *nazev, const char *morse, int pocet, const char *jakoZnak, const char *jakoCaH) {
+        QTest::newRow(nazev) << QString(morse) << pocet << QString(jakoZnak) << QString(jakoCaH);
+    };
+    radek("chata", "----/.-/-/.-/", 37, "chata", "ata");
+    radek("slova", "----//----///", 50, "ch ch. ", " . ");
+    radek("h mimo uzivani", "----/-.-./", 18, "c", "c");
+}
+
+// Off, "----" stays a code no entry has; on, it reads as "ch".
+void TestMorseovka::chDesifruj()
+{
+    QFETCH(QString, morse);
+    QFETCH(int, pocet);
+    QFETCH(QString, jakoZnak);
+    QFETCH(QString, jakoCaH);
+    QCOMPARE(MorseDesifruj(morse, pocet, ZapisCh::JakoZnak), jakoZnak);
+    QCOMPARE(MorseDesifruj(morse, pocet), jakoCaH);
+}
+
+void TestMorseovka::chTamAZpet_data()
+{
+    QTest::addColumn<bool>("interpunkce");
+    QTest::newRow("bez interpunkce") << false;
+    QTest::newRow("s interpunkci") << true;
+}
+
+// Texts as the Morse window cleans them (typed with capitals, diacritics, "ch" in any case, line
+// breaks and marks; lower-cased and cleaned), words joined by single spaces, come back unchanged
+// through "----".
+void TestMorseovka::chTamAZpet()
+{
+    QFETCH(bool, interpunkce);
+    const QStringView znaky = interpunkce ? ZnakyMorseSInterpunkci : ZnakyMorseBezInterpunkce;
+    const int pocet = interpunkce ? MorseSInterpunkci : MorseBezInterpunkce;
+    const QStringList kusy = QString::fromUtf16(u"ch Ch CH cH \u010Dh c h a e k o z 0 5 9 \u010C \u0158 \u017D \u00E1 "
+                                                u"\u00E9 \u016F \u00FD \u011Ach ? , ! . ; / = - ( ) \" : _ # @ \n")
+                                 .split(u' ');
+    QRandomGenerator nahoda(22);
+    int sCh = 0;
+    for (int i = 0; i < 3000; ++i) {
+        QStringList slova;
+        for (int w = nahoda.bounded(1, 7); w > 0; --w) {
+            QString napsane;
+            for (int k = nahoda.bounded(1, 6); k > 0; --k)
+                napsane += kusy[nahoda.bounded(int(kusy.size()))];
+            const QString slovo = VycistiMalymi(napsane, znaky, NahradaMala);
+            if (!slovo.isEmpty())
+                slova.append(slovo);
+        }
+        const QString text = slova.join(u' ');
+        sCh += text.contains(u"ch");
+        const QString morse = MorseSifruj(text, pocet, ZapisCh::JakoZnak);
+        QCOMPARE(MorseDesifruj(morse, pocet, ZapisCh::JakoZnak), text);
+        QCOMPARE(morse.split(u'/').count(MorseCh.kod), text.count(u"ch"));
+    }
+    QVERIFY(sCh > 1000);
 }
 
 QTEST_GUILESS_MAIN(TestMorseovka)

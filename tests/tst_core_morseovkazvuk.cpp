@@ -1,3 +1,4 @@
+#include "ciphers/Morseovka.h"
 #include "ciphers/MorseovkaZvuk.h"
 
 #include <QBuffer>
@@ -14,6 +15,10 @@ private slots:
     void useky();
     void ton();
     void wav();
+    void farnsworth_data();
+    void farnsworth();
+    void stejneRychlosti_data();
+    void stejneRychlosti();
 };
 
 void TestMorseovkaZvuk::useky_data()
@@ -101,6 +106,94 @@ void TestMorseovkaZvuk::wav()
 
     QVERIFY(HlavickaWav(0x7FFFFFED, 44100).size() == 44 && HlavickaWav(0x7FFFFFEE, 44100).isEmpty());
     QVERIFY(!ZapisWav(jenProCteni, zvuk, &chyba) && !chyba.isEmpty());
+}
+
+void TestMorseovkaZvuk::farnsworth_data()
+{
+    QTest::addColumn<int>("znaku");
+    QTest::addColumn<int>("efektivne");
+    QTest::addColumn<int>("vzorkovani");
+    QTest::newRow("18 over 8, the trainer's default") << 18 << 8 << 44100;
+    QTest::newRow("20 over 5") << 20 << 5 << 44100;
+    QTest::newRow("25 over 15 at 22050") << 25 << 15 << 22050;
+    QTest::newRow("refused: effective 2 plays at 5") << 12 << 2 << 44100;
+}
+
+// Characters keep the character speed; the gaps between characters, words and sentences are 3, 7
+// and 10 times t_a / 19, t_a = (60 c - 37.2 s) / (s c) seconds; so PARIS with its word gap lasts
+// 60 / s seconds. The sound starts with seven dot units of silence and ends with a word gap.
+void TestMorseovkaZvuk::farnsworth()
+{
+    QFETCH(int, znaku);
+    QFETCH(int, efektivne);
+    QFETCH(int, vzorkovani);
+    const NastaveniZvuku nastaveni{znaku, 700, vzorkovani, efektivne};
+    const int s = std::max(efektivne, 5);
+    const double ta = (60.0 * znaku - 37.2 * s) / (s * znaku);
+    const double tecka = 1.2 / znaku * vzorkovani;
+    const double mezera = ta / 19 * vzorkovani;
+
+    const QList<UsekCasovani> u = CasovaniMorseovky(u".-/-//-///.", nastaveni);
+    QCOMPARE(u.size(), 11);
+    const auto blizko = [](qint64 vzorku, double ocekavano) { return qAbs(double(vzorku) - ocekavano) <= 6; };
+    for (int i = 0; i < u.size(); ++i)
+        QCOMPARE(u[i].ton, i % 2 == 1);
+    QVERIFY(blizko(u[0].vzorku, 7 * tecka) && blizko(u[10].vzorku, 7 * mezera));
+    QVERIFY(blizko(u[1].vzorku, tecka) && blizko(u[2].vzorku, tecka) && blizko(u[3].vzorku, 3 * tecka));
+    QVERIFY2(blizko(u[4].vzorku, 3 * mezera), qPrintable(QString::number(u[4].vzorku)));
+    QVERIFY2(blizko(u[6].vzorku, 7 * mezera), qPrintable(QString::number(u[6].vzorku)));
+    QVERIFY2(blizko(u[8].vzorku, 10 * mezera), qPrintable(QString::number(u[8].vzorku)));
+    QCOMPARE(vzorkuNaJednotkuMezery(nastaveni) * 3, u[4].vzorku);
+
+    // Ten words of PARIS: from the first tone to the end of the last word's gap, 600 / s seconds.
+    const QList<UsekCasovani> paris = CasovaniMorseovky(MorseSifruj(u"paris ", 50).repeated(10), nastaveni);
+    qint64 vzorku = 0;
+    for (const UsekCasovani &usek : paris)
+        vzorku += usek.vzorku;
+    vzorku -= paris.first().vzorku;
+    QVERIFY2(qAbs(double(vzorku) / vzorkovani - 600.0 / s) < 0.01, qPrintable(QString::number(vzorku)));
+    // Read in pieces, the sound is the same as at once, and as long as its stretches.
+    QCOMPARE(ZvukMorseovky(MorseSifruj(u"paris ", 50).repeated(10), nastaveni).pocetVzorku(),
+             vzorku + paris.first().vzorku);
+    const QString kod = MorseSifruj(u"paris ", 50);
+    ZvukMorseovky zvuk(kod, nastaveni);
+    QList<qint16> poKusech(zvuk.pocetVzorku() + 1000);
+    qint64 precteno = 0;
+    while (const qint64 n = zvuk.ctiVzorky(poKusech.data() + precteno, 777))
+        precteno += n;
+    poKusech.resize(precteno);
+    QCOMPARE(poKusech, VzorkyMorseovky(kod, nastaveni));
+}
+
+void TestMorseovkaZvuk::stejneRychlosti_data()
+{
+    QTest::addColumn<int>("efektivne");
+    QTest::newRow("not set") << 0;
+    QTest::newRow("equal") << 12;
+    QTest::newRow("above the character speed") << 30;
+}
+
+// Without stretching every stretch is today's, in whole dot units, with seven units of silence
+// before the first tone and after the last; a code without a tone stays silent and empty.
+void TestMorseovkaZvuk::stejneRychlosti()
+{
+    QFETCH(int, efektivne);
+    const NastaveniZvuku nastaveni{12, 700, 44100, efektivne};
+    const qint64 jednotka = vzorkuNaJednotku(nastaveni);
+    QCOMPARE(jednotka, 4410);
+    QCOMPARE(vzorkuNaJednotkuMezery(nastaveni), jednotka);
+    const QString kod = u".../---///.-//-"_qs;
+    QList<UsekCasovani> ocekavane{{false, 7 * jednotka}};
+    for (const UsekZvuku &usek : UsekyMorseovky(kod))
+        ocekavane.append({usek.ton, usek.jednotky * jednotka});
+    ocekavane.append({false, 7 * jednotka});
+    QCOMPARE(CasovaniMorseovky(kod, nastaveni), ocekavane);
+
+    const QList<qint16> vzorky = VzorkyMorseovky(kod, nastaveni);
+    QVERIFY(std::all_of(vzorky.begin(), vzorky.begin() + 7 * jednotka, [](qint16 v) { return v == 0; }));
+    QVERIFY(std::all_of(vzorky.end() - 7 * jednotka, vzorky.end(), [](qint16 v) { return v == 0; }));
+    QVERIFY(vzorky[7 * jednotka + 220] != 0 && vzorky[vzorky.size() - 7 * jednotka - 220] != 0);
+    QVERIFY(CasovaniMorseovky(u"//", nastaveni).isEmpty() && VzorkyMorseovky(u"/ /", nastaveni).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestMorseovkaZvuk)
