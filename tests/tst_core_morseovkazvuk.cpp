@@ -53,18 +53,21 @@ void TestMorseovkaZvuk::useky()
         popis << (u.ton ? "t" : "s") + QString::number(u.jednotky);
     QCOMPARE(popis.join(u' '), useky);
     const NastaveniZvuku nastaveni{wpm, 700, 44100};
-    QCOMPARE(VzorkyMorseovky(kod, nastaveni).size(), qsizetype(ms) * 441 / 10);
+    // Every sound starts with 7 units of silence and ends with a word gap of 7 more.
+    const int ticho = ms > 0 ? 14 * 1200 / std::clamp(wpm, 5, 40) : 0;
+    QCOMPARE(VzorkyMorseovky(kod, nastaveni).size(), qsizetype(ms + ticho) * 441 / 10);
     // Linear in the code: each further copy of it adds the same number of samples.
     const auto kopie = [&](int n) { return ZvukMorseovky(kod.repeated(n), nastaveni).pocetVzorku(); };
     QCOMPARE(kopie(1000) - kopie(1), 999 * (kopie(2) - kopie(1)));
 }
 
-// A dot at 700 Hz: silent at both ends, rising and falling over 5 ms, then at the full level,
-// with 70 periods in its 100 ms.
+// A dot at 700 Hz between 7 units of silence before and 7 after: silent at both ends, rising and
+// falling over 5 ms, then at the full level, with 70 periods in its 100 ms.
 void TestMorseovkaZvuk::ton()
 {
-    const QList<qint16> v = VzorkyMorseovky(u".", {});
-    QCOMPARE(v.size(), 4410);
+    const QList<qint16> cely = VzorkyMorseovky(u".", {});
+    QCOMPARE(cely.size(), 15 * 4410);
+    const QList<qint16> v = cely.mid(7 * 4410, 4410);
     const auto vrchol = [&v](qsizetype od, qsizetype pocet) {
         qint16 nejvic = 0;
         for (qsizetype i = od; i < od + pocet; ++i)
@@ -81,7 +84,8 @@ void TestMorseovkaZvuk::ton()
     QVERIFY2(qAbs(pruchody - 140) <= 2, qPrintable(QString::number(pruchody)));
 }
 
-// The file of ".." at 8000 samples a second: three units of 800 samples after a 44-byte header; a
+// The file of ".." at 8000 samples a second: 7 silent units, three units of 800 samples and 7 silent
+// units again (27 200 bytes) after a 44-byte header; a
 // second write of the same sound starts again from its beginning.
 void TestMorseovkaZvuk::wav()
 {
@@ -98,11 +102,11 @@ void TestMorseovkaZvuk::wav()
     const auto u16 = [&b](int i) { return qFromLittleEndian<quint16>(b.constData() + i); };
     QVERIFY(b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && b.mid(36, 4) == "data");
     QCOMPARE(QList<quint32>({u32(4), u32(16), u32(24), u32(28), u32(40)}),
-             QList<quint32>({36 + 4800, 16, 8000, 16000, 4800}));
+             QList<quint32>({36 + 27200, 16, 8000, 16000, 27200}));
     QCOMPARE(QList<quint16>({u16(20), u16(22), u16(32), u16(34)}), QList<quint16>({1, 1, 2, 16}));
     QList<qint16> vzorky = VzorkyMorseovky(u"..", {12, 700, 8000});
     qToLittleEndian<qint16>(vzorky.constData(), vzorky.size(), vzorky.data());
-    QCOMPARE(b.mid(44), QByteArray(reinterpret_cast<const char *>(vzorky.constData()), 4800));
+    QCOMPARE(b.mid(44), QByteArray(reinterpret_cast<const char *>(vzorky.constData()), 27200));
 
     QVERIFY(HlavickaWav(0x7FFFFFED, 44100).size() == 44 && HlavickaWav(0x7FFFFFEE, 44100).isEmpty());
     QVERIFY(!ZapisWav(jenProCteni, zvuk, &chyba) && !chyba.isEmpty());

@@ -122,10 +122,10 @@ void TestMorseovkaZvukOkno::wavZOkna_data()
     QTest::addColumn<int>("wpm");
     QTest::addColumn<QString>("zvuk");
     QTest::newRow("sos at 12 wpm") << 12
-                                   << "44100: t100 s100 t100 s100 t100 s300 t300 s100 t300 s100 t300 s300 t100 "
-                                      "s100 t100 s100 t100";
+                                   << "44100: s700 t100 s100 t100 s100 t100 s300 t300 s100 t300 s100 t300 s300 "
+                                      "t100 s100 t100 s100 t100 s700";
     QTest::newRow("sos at 40 wpm") << 40
-                                   << "44100: t30 s30 t30 s30 t30 s90 t90 s30 t90 s30 t90 s90 t30 s30 t30 s30 t30";
+                                   << "44100: s210 t30 s30 t30 s30 t30 s90 t90 s30 t90 s30 t90 s90 t30 s30 t30 s30 t30 s210";
 }
 
 // "Uložit zvuk…" writes what "Přehrát" plays: measured back from the file, the tones and gaps of
