@@ -3,6 +3,7 @@
 #include "ciphers/Morseovka.h"
 #include "ciphers/Semafor.h"
 #include "text/Cisteni.h"
+#include "text/Velikost.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -146,12 +147,13 @@ std::optional<KlicHry> klicSneka(QStringView text, QString *chyba)
     }
     KlicHry vysledek;
     vysledek.sifra = SifraHry::Snek;
-    bool cislo = false;
-    vysledek.velikost = casti[0].toInt(&cislo);
-    if (!cislo || vysledek.velikost < 1 || vysledek.velikost > NejvetsiSnek) {
-        odmitni(chyba, QStringLiteral("Zadali jste %1. Zadavejte jen cislice 1-10!").arg(ukazka(casti[0])));
+    // The snail window's own size check and words; a long text from a file is quoted only in part.
+    const auto velikost = PrectiVelikost(casti[0], NejvetsiSnek);
+    if (!velikost) {
+        PrectiVelikost(ukazka(casti[0]), NejvetsiSnek, chyba);
         return std::nullopt;
     }
+    vysledek.velikost = *velikost;
     const QString roh = casti[1].toUpper();
     const auto nalezeny =
         std::find_if(RohySneka.begin(), RohySneka.end(), [&roh](const NazevRohu &r) { return r.zkratka == roh; });
