@@ -1,17 +1,28 @@
 #include "app/Main.h"
-#include "windows/zpravy/Zprava.h"
+#include "ciphers/MorseovkaSlova.h"
+#include "support/OdpovidacOken.h"
 #include "windows/Morseovkaunit.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -50,6 +61,11 @@ private slots:
     void prazdnySifrovanyZdrojNechaCil();
     void dvojklikVyberVse();
     void jedinaInstance();
+    void chJakoZnak_data();
+    void chJakoZnak();
+    void efektivniRychlost();
+    void tabulka_data();
+    void tabulka();
 };
 
 void TestMorseovkaOkno::ovladace()
@@ -195,6 +211,140 @@ void TestMorseovkaOkno::jedinaInstance()
     morseovka->trigger();
     auto *druhy = qobject_cast<TMorseovkaForm *>(hlavni.aktivniOkno());
     QVERIFY(otevreno() && druhy && druhy->findChild<QPlainTextEdit *>("Zdroj")->toPlainText().isEmpty());
+}
+
+void TestMorseovkaOkno::chJakoZnak_data()
+{
+    QTest::addColumn<bool>("zaskrtnuto");
+    QTest::addColumn<bool>("sifrovat");
+    QTest::addColumn<QString>("vstup");
+    QTest::addColumn<QString>("cil");
+    QTest::newRow("encode ch unchecked") << false << true << "chata"
+                                         << "-.-./..../.-/-/.-/";
+    QTest::newRow("encode ch checked") << true << true << "chata"
+                                       << "----/.-/-/.-/";
+    QTest::newRow("encode cch checked") << true << true << "cch"
+                                        << "-.-./----/";
+    QTest::newRow("decode four dashes unchecked") << false << false << "----/.-/"
+                                                  << "a";
+    QTest::newRow("decode four dashes checked") << true << false << "----/.-/"
+                                                << "cha";
+    QTest::newRow("decode c h checked") << true << false << "-.-./..../"
+                                        << "ch";
+}
+
+// The box switches the engine's CH option for both presses and for the sound, and adds one report
+// line only while it is checked.
+void TestMorseovkaOkno::chJakoZnak()
+{
+    QFETCH(bool, zaskrtnuto);
+    QFETCH(bool, sifrovat);
+    QFETCH(QString, vstup);
+    QFETCH(QString, cil);
+
+    Okno o;
+    auto *ch = o.form->findChild<QCheckBox *>("chCB");
+    QVERIFY(ch && !ch->isChecked());
+    QCOMPARE(ch->text().remove(u'&'), "CH jako ---- (čtyři čárky)");
+    QVERIFY(!ch->accessibleName().isEmpty());
+    ch->setChecked(zaskrtnuto);
+    o.napis(vstup);
+    if (sifrovat)
+        QCOMPARE(o.form->kodKPrehrani(), cil);
+    o.stiskni(sifrovat ? o.zasifruj : o.desifruj);
+    QCOMPARE(o.cil->toPlainText(), cil);
+    QCOMPARE(o.form->kodKPrehrani(), sifrovat ? cil : o.zdroj->toPlainText());
+    QCOMPARE(radkyZpravy(*o.form).contains("CH zapsáno jako ----"), zaskrtnuto);
+}
+
+// The effective speed starts at the speed, never exceeds it, follows it down (and up while equal to
+// it), and is what the sound settings carry.
+void TestMorseovkaOkno::efektivniRychlost()
+{
+    Okno o;
+    auto *rychlost = o.form->findChild<QSpinBox *>("rychlostE");
+    auto *efektivni = o.form->findChild<QSpinBox *>("efektivniRychlostSB");
+    QVERIFY(rychlost && efektivni);
+    auto *popis = qobject_cast<QLabel *>(efektivni->parentWidget()->findChild<QLabel *>("EfektivniRychlostLab"));
+    QVERIFY(popis && popis->buddy() == efektivni);
+    QCOMPARE(popis->text().remove(u'&'), "Efektivní rychlost (slov/min):");
+    QCOMPARE(efektivni->value(), rychlost->value());
+    QCOMPARE(efektivni->maximum(), rychlost->value());
+
+    rychlost->setValue(20);
+    QCOMPARE(efektivni->value(), 20);
+    efektivni->setValue(8);
+    QCOMPARE(o.form->nastaveniZvuku().slovZaMinutu, 20);
+    QCOMPARE(o.form->nastaveniZvuku().efektivniSlovZaMinutu, 8);
+    efektivni->setValue(30);
+    QCOMPARE(efektivni->value(), 20);
+    rychlost->setValue(6);
+    QCOMPARE(efektivni->value(), 6);
+    rychlost->setValue(25);
+    QCOMPARE(efektivni->value(), 25);
+    QVERIFY(vzorkuNaJednotkuMezery(o.form->nastaveniZvuku()) == vzorkuNaJednotku(o.form->nastaveniZvuku()));
+    efektivni->setValue(10);
+    QVERIFY(vzorkuNaJednotkuMezery(o.form->nastaveniZvuku()) > vzorkuNaJednotku(o.form->nastaveniZvuku()));
+}
+
+void TestMorseovkaOkno::tabulka_data()
+{
+    QTest::addColumn<bool>("interpunkce");
+    QTest::newRow("without punctuation") << false;
+    QTest::newRow("with punctuation") << true;
+}
+
+// "Vytisknout tabulku" prints one page through the print dialog: every letter with CH, its code and
+// its word, the digits, and the punctuation codes only when punctuation is selected.
+void TestMorseovkaOkno::tabulka()
+{
+    QFETCH(bool, interpunkce);
+    QTemporaryDir slozka;
+    QVERIFY(slozka.isValid() && QDir::setCurrent(slozka.path()));
+    TTalvoMain hlavni;
+    hlavni.findChild<QAction *>("Morseovka1SD")->trigger();
+    QWidget *okno = hlavni.aktivniOkno();
+    QTest::mouseClick(okno->findChild<QRadioButton *>(interpunkce ? "sInterpunkciRB" : "bezInterpunkceRB"),
+                      Qt::LeftButton);
+    hlavni.tisk()->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = slozka.filePath("tabulka.pdf");
+    OdpovidacOken odpovidac([&pdf](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>("filename")->setText(pdf);
+        OdpovidacOken::prijmi(dialog);
+    });
+    odpovidac.ocekavej();
+    auto *tabulka = okno->findChild<QPushButton *>("tabulkaB");
+    QVERIFY(tabulka);
+    QCOMPARE(tabulka->text().remove(u'&'), "Vytisknout tabulku");
+    QTest::mouseClick(tabulka, Qt::LeftButton);
+    QCOMPARE(odpovidac.trida(), "QPrintDialog");
+
+    QProcess proces;
+    proces.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(proces.waitForFinished(20000));
+    const QString text = QString::fromUtf8(proces.readAllStandardOutput());
+    QCOMPARE(text.count(u'\f'), 1);
+    // Syllables are drawn one by one, so the words are compared without their spaces.
+    QString bezMezer = text;
+    bezMezer.remove(u' ');
+    const QStringList radky = text.split(u'\n');
+    const auto naRadku = [&radky](const QString &znak, const QString &kod) {
+        return std::any_of(radky.begin(), radky.end(), [&](const QString &r) {
+            return r.contains(
+                QRegularExpression(QStringLiteral("(^|\\s)%1\\s+%2(\\s|$)")
+                                       .arg(QRegularExpression::escape(znak), QRegularExpression::escape(kod))));
+        });
+    };
+    for (const MorseSlovo &slovo : MorseSlova) {
+        QVERIFY2(bezMezer.contains(slovo.slovo.toString().remove(u' ')), qPrintable(slovo.slovo.toString()));
+        QVERIFY2(naRadku(slovo.znak.toString().toUpper(), MorseKod(slovo.znak).toString()),
+                 qPrintable(slovo.znak.toString()));
+    }
+    QVERIFY(text.indexOf(QRegularExpression("(^|\\s)H\\s")) < text.indexOf(QRegularExpression("(^|\\s)CH\\s")));
+    for (const QChar c : QStringLiteral("0123456789"))
+        QVERIFY2(naRadku(QString(c), MorseKod(QString(c)).toString()), qPrintable(QString(c)));
+    for (int i = MorseBezInterpunkce; i < MorseSInterpunkci; ++i)
+        QCOMPARE(naRadku(MorseTabulka[i].znak.toString(), MorseTabulka[i].kod.toString()), interpunkce);
 }
 
 QTEST_MAIN(TestMorseovkaOkno)

@@ -5,7 +5,10 @@
 #include "windows/PrehravacMorseovky.h"
 #include "windows/formular/DialogSouboru.h"
 #include "windows/formular/Formular.h"
+#include "windows/zpravy/TabulkaMorseovky.h"
+#include "windows/zpravy/TiskZpravy.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,6 +34,7 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     connect(PrehratB, &QPushButton::clicked, this, &TMorseovkaForm::PrehratBClick);
     connect(ZastavitB, &QPushButton::clicked, this, &TMorseovkaForm::ZastavitBClick);
     connect(UlozitZvukB, &QPushButton::clicked, this, &TMorseovkaForm::UlozitZvukBClick);
+    connect(tabulkaB, &QPushButton::clicked, this, &TMorseovkaForm::tabulkaBClick);
     m_prehravac = new TPrehravacMorseovky(this);
     connect(m_prehravac, &TPrehravacMorseovky::skonceno, this, [this](const QString &chyba) {
         ZastavitB->setEnabled(false);
@@ -67,6 +71,10 @@ void TMorseovkaForm::vytvorOvladace()
     auto *volby = new QVBoxLayout(TypMorseovkyGB);
     volby->addWidget(bezInterpunkceRB);
     volby->addWidget(sInterpunkciRB);
+    chCB = zaskrtavatko(plocha, "chCB", QStringLiteral("&CH jako ---- (čtyři čárky)"));
+    chCB->setAccessibleName(QStringLiteral("CH jako ---- (čtyři čárky)"));
+    chCB->setToolTip(QStringLiteral("Zaškrtnuto: CH se šifruje jako jeden znak \"----\" a \"----\" se dešifruje jako "
+                                    "CH."));
 
     Label3 = popisek(plocha, "Label3",
                      QStringLiteral("Zdrojový text (Zde zapište text který chcete šifrovat/dešifrovat)"), true);
@@ -75,6 +83,10 @@ void TMorseovkaForm::vytvorOvladace()
     DesifrujB = tlacitko(plocha, "DesifrujB", QStringLiteral("Dešifruj"), NapovedaDesifruj.toString());
     ZasifrujB = tlacitko(plocha, "ZasifrujB", QStringLiteral("Zašifruj"), NapovedaZasifruj.toString());
     Button1 = tlacitko(plocha, "Button1", QStringLiteral("Obnovit zdrojový text"), NapovedaObnovit.toString());
+    tabulkaB = tlacitko(plocha, "tabulkaB", QStringLiteral("Vytisknout &tabulku"),
+                        QStringLiteral("Vytiskne na jednu stránku A4 tabulku morseovky s pomůckami (dlouhá slabika = "
+                                       "čárka); s interpunkčními znaménky i jejich kódy."));
+    tabulkaB->setAccessibleName(QStringLiteral("Vytisknout tabulku"));
 
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
     Cil = memo(plocha, "Cil");
@@ -86,6 +98,7 @@ void TMorseovkaForm::vytvorOvladace()
     sloupec->addWidget(Label2);
     sloupec->addWidget(Label6);
     sloupec->addWidget(TypMorseovkyGB);
+    sloupec->addLayout(radaZleva({chCB, tabulkaB}));
     sloupec->addSpacing(4);
     pridejTexty(sloupec, Label3, Zdroj, {DesifrujB, ZasifrujB, Button1}, Label4);
     sloupec->addWidget(Cil, 1);
@@ -106,16 +119,31 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
     RychlostLab = popisek(plocha, "RychlostLab", QStringLiteral("Rychlost (slov/min):"));
     rychlostE = cislo(plocha, "rychlostE", NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov,
                       NastaveniZvuku{}.slovZaMinutu);
+    EfektivniRychlostLab = popisek(plocha, "EfektivniRychlostLab", QStringLiteral("&Efektivní rychlost (slov/min):"));
+    // At most the speed and equal to it at start: the gaps then keep the character speed.
+    efektivniRychlostSB =
+        cislo(plocha, "efektivniRychlostSB", NastaveniZvuku::NejmeneSlov, rychlostE->value(), rychlostE->value());
+    efektivniRychlostSB->setAccessibleName(QStringLiteral("Efektivní rychlost (slov/min)"));
+    efektivniRychlostSB->setToolTip(QStringLiteral("Pod rychlostí znaků se prodlouží mezery mezi znaky a slovy."));
+    rychlostE->setAccessibleName(QStringLiteral("Rychlost (slov/min)"));
+    connect(rychlostE, &QSpinBox::valueChanged, this, [this](int rychlost) {
+        // An effective speed equal to the old speed goes on being equal; a higher one comes down with it.
+        const bool stejna = efektivniRychlostSB->value() == efektivniRychlostSB->maximum();
+        efektivniRychlostSB->setMaximum(rychlost);
+        if (stejna)
+            efektivniRychlostSB->setValue(rychlost);
+    });
     FrekvenceLab = popisek(plocha, "FrekvenceLab", QStringLiteral("Tón (Hz):"));
     frekvenceE = cislo(plocha, "frekvenceE", NastaveniZvuku::NejnizsiTon, NastaveniZvuku::NejvyssiTon,
                        NastaveniZvuku{}.frekvence);
     frekvenceE->setSingleStep(50);
     StavZvukuLab = popisek(plocha, "StavZvukuLab", QString());
-    for (QLabel *l : {RychlostLab, FrekvenceLab, StavZvukuLab})
+    for (QLabel *l : {RychlostLab, EfektivniRychlostLab, FrekvenceLab, StavZvukuLab})
         l->setWordWrap(false);
     // A long message is cut at the window's edge instead of widening the window.
     StavZvukuLab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     RychlostLab->setBuddy(rychlostE);
+    EfektivniRychlostLab->setBuddy(efektivniRychlostSB);
     FrekvenceLab->setBuddy(frekvenceE);
 
     auto *radek = new QHBoxLayout;
@@ -125,6 +153,9 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
     radek->addSpacing(12);
     radek->addWidget(RychlostLab);
     radek->addWidget(rychlostE);
+    radek->addSpacing(8);
+    radek->addWidget(EfektivniRychlostLab);
+    radek->addWidget(efektivniRychlostSB);
     radek->addSpacing(8);
     radek->addWidget(FrekvenceLab);
     radek->addWidget(frekvenceE);
@@ -145,7 +176,7 @@ void TMorseovkaForm::ZasifrujBClick()
     if (zdroj.isEmpty())
         return;
     Cil->setEnabled(true);
-    Cil->setPlainText(MorseSifruj(zdroj, pocetZnaku()));
+    Cil->setPlainText(MorseSifruj(zdroj, pocetZnaku(), zapisCh()));
     m_cilZDesifrovani = false;
     m_desifrovanyKod.clear();
 }
@@ -158,7 +189,7 @@ void TMorseovkaForm::DesifrujBClick()
         zdroj.append(QLatin1Char('/'));
     ukazZdroj(zdroj);
     Cil->setEnabled(true);
-    Cil->setPlainText(MorseDesifruj(zdroj, pocetZnaku()));
+    Cil->setPlainText(MorseDesifruj(zdroj, pocetZnaku(), zapisCh()));
     m_cilZDesifrovani = true;
     m_desifrovanyKod = zdroj;
 }
@@ -168,7 +199,7 @@ QString TMorseovkaForm::kodKPrehrani() const
     const QString cil = Cil->toPlainText();
     if (cil.isEmpty()) {
         const QStringView znaky = sInterpunkciRB->isChecked() ? ZnakyMorseSInterpunkci : ZnakyMorseBezInterpunkce;
-        return MorseSifruj(VycistiMalymi(Zdroj->toPlainText(), znaky, NahradaMala), pocetZnaku());
+        return MorseSifruj(VycistiMalymi(Zdroj->toPlainText(), znaky, NahradaMala), pocetZnaku(), zapisCh());
     }
     return m_cilZDesifrovani ? m_desifrovanyKod : cil;
 }
@@ -177,8 +208,14 @@ NastaveniZvuku TMorseovkaForm::nastaveniZvuku() const
 {
     NastaveniZvuku nastaveni;
     nastaveni.slovZaMinutu = rychlostE->value();
+    nastaveni.efektivniSlovZaMinutu = efektivniRychlostSB->value();
     nastaveni.frekvence = frekvenceE->value();
     return nastaveni;
+}
+
+ZapisCh TMorseovkaForm::zapisCh() const
+{
+    return chCB->isChecked() ? ZapisCh::JakoZnak : ZapisCh::JakoCaH;
 }
 
 void TMorseovkaForm::ukazStavZvuku(const QString &text)
@@ -248,8 +285,18 @@ void TMorseovkaForm::ulozZvuk(const QString &soubor, const QString &kod)
     ukazStavZvuku(QStringLiteral("Uloženo: %1").arg(QFileInfo(soubor).fileName()));
 }
 
+void TMorseovkaForm::tabulkaBClick()
+{
+    const bool interpunkce = sInterpunkciRB->isChecked();
+    TTiskZprav::proOkno(this)->vyberATiskni([interpunkce](QPrinter &tiskarna, QString *chyba) {
+        return TiskniTabulkuMorseovky(tiskarna, interpunkce, chyba);
+    });
+}
+
 void TMorseovkaForm::NaplnTisk()
 {
     pridejOddily({{QStringLiteral("Zdrojovy text:"), Zdroj->toPlainText()},
                   {QStringLiteral("Cilovy text:"), Cil->toPlainText()}});
+    if (chCB->isChecked())
+        pridejDoTisku(QStringLiteral("CH zapsáno jako ----"));
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The Morse window: encodes a text to Morse code or decodes Morse code, with or without the
 // thirteen punctuation marks, and reports its source and target for Save and Print. Its Morse code
-// can be heard ("Přehrát") and saved as a WAV file ("Uložit zvuk…") at a chosen speed and tone.
+// can be heard ("Přehrát") and saved as a WAV file ("Uložit zvuk…") at a chosen speed, effective
+// speed (stretched gaps) and tone. CH can be written as a letter of its own, "----".
 
+#include "ciphers/Morseovka.h"
 #include "ciphers/MorseovkaZvuk.h"
 #include "windows/NastrojoveOkno.h"
 
+class QCheckBox;
 class QFileDialog;
 class QFrame;
 class QGroupBox;
@@ -33,7 +36,10 @@ public:
     // target was decoded from after "Dešifruj", the encoding of the cleaned source while the
     // target is empty.
     QString kodKPrehrani() const;
+    // The sound of the speed boxes: characters at the speed, gaps stretched to the effective speed.
     NastaveniZvuku nastaveniZvuku() const;
+    // How the engine treats "ch": as one letter "----" while the box chCB is checked.
+    ZapisCh zapisCh() const;
     // The dialog of "Uložit zvuk…", made on first use.
     QFileDialog *dialogZvuku();
 
@@ -43,6 +49,8 @@ public slots:
     void PrehratBClick();
     void ZastavitBClick();
     void UlozitZvukBClick();
+    // "Vytisknout tabulku": the chart of the codes and mnemonic words, through the print dialog.
+    void tabulkaBClick();
 
 private:
     void vytvorOvladace();
@@ -58,6 +66,8 @@ private:
     QGroupBox *TypMorseovkyGB = nullptr;
     QRadioButton *bezInterpunkceRB = nullptr;
     QRadioButton *sInterpunkciRB = nullptr;
+    QCheckBox *chCB = nullptr;
+    QPushButton *tabulkaB = nullptr;
     QLabel *Label3 = nullptr;
     QPlainTextEdit *Zdroj = nullptr;
     QPushButton *DesifrujB = nullptr;
@@ -70,6 +80,8 @@ private:
     QPushButton *UlozitZvukB = nullptr;
     QLabel *RychlostLab = nullptr;
     QSpinBox *rychlostE = nullptr;
+    QLabel *EfektivniRychlostLab = nullptr;
+    QSpinBox *efektivniRychlostSB = nullptr;
     QLabel *FrekvenceLab = nullptr;
     QSpinBox *frekvenceE = nullptr;
     QLabel *StavZvukuLab = nullptr;
