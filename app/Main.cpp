@@ -7,6 +7,7 @@
 #include "descriptions/okna/Prehled.h"
 #include "descriptions/okna/Vlastnisifra.h"
 #include "exercises/Cviceni.h"
+#include "exercises/MorseTrenink.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
@@ -62,7 +63,7 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
     using J = Jedinecne;
     const QString sifrovani = QStringLiteral("Sifrovani");
     const QString cviceni = QStringLiteral("CviceniSifrovani");
-    // The semaphore window and the quiz have no report, so they enable neither Save nor Print.
+    // The semaphore window, the quiz and the trainer have no report, so they enable neither Save nor Print.
     static const QList<DruhOkna> druhy = {
         {.druh = J::Morseovka,
          .nabidka = sifrovani,
@@ -104,6 +105,12 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .tvurce = [] { return new TTalvoCviceni; },
          .titulekOkna = QStringLiteral("Test Morseovka"),
          .zaskrtnout = true},
+        {.druh = J::MorseTrenink,
+         .nabidka = cviceni,
+         .oddelovac = QStringLiteral("N7"),
+         .jmeno = QStringLiteral("MorseTreninkSD"),
+         .titulek = QStringLiteral("Morseovka – trénink"),
+         .tvurce = [] { return new TMorseTrenink; }},
     };
     return druhy;
 }

@@ -39,7 +39,8 @@ public:
         Kolecko,
         Snek,
         Semafor,
-        Cviceni
+        Cviceni,
+        MorseTrenink
     };
 
     explicit TTalvoMain(QWidget *parent = nullptr);

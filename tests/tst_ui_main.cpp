@@ -164,7 +164,7 @@ void TestMain::stromMenu_data()
                                u"Konec|Konec|Ctrl+Q"_s;
     QTest::newRow("Sifrovani") << u"Morseovka1SD|Morseovka; MrizkaSD|Mřížka; SifrovaciKolecko1SD|Šifrovací kolečko; "
                                   u"Snek1SD|Šnek; Semafor1SD|Semafor"_s;
-    QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1"_s;
+    QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1; N7|-; MorseTreninkSD|Morseovka – trénink"_s;
     QTest::newRow("PrehledSifer") << u"VlastniSifra|Vložit/editovat popis; N5|-"_s;
     QTest::newRow("VlastniSifra") << u"Nova|Nová; N3|-"_s;
     QTest::newRow("Napoveda") << u"Info1|Info; Dokumentace1|Dokumentace; Napoveda2|Nápověda"_s;
