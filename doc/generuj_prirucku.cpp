@@ -15,6 +15,7 @@
 #include "app/PracovniSlozka.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "exercises/Cviceni.h"
+#include "exercises/MorseTrenink.h"
 #include "resources/Pisma.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPainter>
 #include <QPdfWriter>
@@ -147,6 +149,22 @@ std::map<QString, Scena> sceny()
                  if (volba != test->spravnaVolba(6))
                      volba->setChecked(true);
              stiskni(*test, "Button1");
+         }},
+        {QStringLiteral("trenink"),
+         [](TTalvoMain &h) {
+             spust(h, "MorseTreninkSD");
+             auto *trenink = qobject_cast<TMorseTrenink *>(h.aktivniOkno());
+             if (!trenink)
+                 chyba(QStringLiteral("the trainer did not open"));
+             // Three answers right, then a wrong one whose result stays shown.
+             auto *odpoved = najdi<QLineEdit>(*trenink, "odpovedE");
+             for (int i = 0; i < 4; ++i) {
+                 if (i > 0)
+                     stiskni(*trenink, "dalsiB");
+                 const QString znak = trenink->model().znakOtazky().toString();
+                 odpoved->setText(i < 3 ? znak : (znak == u"e" ? QStringLiteral("t") : QStringLiteral("e")));
+                 stiskni(*trenink, "overitB");
+             }
          }},
         {QStringLiteral("editor"),
          [](TTalvoMain &h) {

@@ -49,6 +49,7 @@ TMorseTrenink::TMorseTrenink(quint32 semeno, QWidget *parent) : QWidget(parent),
             [this](int rychlost) { efektivniRychlostSB->setMaximum(rychlost); });
     m_model.dalsiOtazka();
     ukazOtazku();
+    ukazStatistiku();
     odpovedE->setFocus();
 }
 

@@ -98,9 +98,9 @@ void TMorseovkaForm::vytvorOvladace()
     sloupec->addWidget(Label2);
     sloupec->addWidget(Label6);
     sloupec->addWidget(TypMorseovkyGB);
-    sloupec->addLayout(radaZleva({chCB, tabulkaB}));
     sloupec->addSpacing(4);
-    pridejTexty(sloupec, Label3, Zdroj, {DesifrujB, ZasifrujB, Button1}, Label4);
+    // The CH box and the chart share the row of the cipher buttons, so the sound row stays in view.
+    pridejTexty(sloupec, Label3, Zdroj, {DesifrujB, ZasifrujB, Button1, chCB, tabulkaB}, Label4);
     sloupec->addWidget(Cil, 1);
     sloupec->addLayout(vytvorRadekZvuku(plocha));
 }
