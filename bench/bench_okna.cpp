@@ -2,9 +2,11 @@
 // after "Zašifruj" (and after "Dešifruj" of its Morse code), one keystroke into the long source,
 // "Obnovit zdrojový text", Save to a file and Print to a PDF file (through the functions the
 // commands call once their dialogs are accepted), beside the engine alone on the same text. Each
-// benchmark reports the process's peak resident memory while it ran (VmHWM, MiB).
+// benchmark reports the process's peak resident memory while it ran (VmHWM, MiB). Last, the Morse
+// trainer's next question from the press of "Další" to the idle window.
 
 #include "app/Pamet.h"
+#include "exercises/MorseTrenink.h"
 #include "bench/CeskyText.h"
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
@@ -16,9 +18,11 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTimer>
@@ -231,6 +235,29 @@ void Okno_TiskDoPdf(benchmark::State &stav)
 } // namespace
 
 #define TALVO_VELIKOSTI Arg(10 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond)
+// The Morse trainer at its top level (all 37 characters): an answer checked, then "Další" pressed
+// until the window is idle again with the new question shown and its statistics table filled.
+void Okno_TreninkDalsiOtazka(benchmark::State &stav)
+{
+    zajistiAplikaci();
+    TMorseTrenink trenink(20261210u);
+    trenink.findChild<QSpinBox *>("urovenSB")->setValue(TMorseTreninkModel::NejvyssiUroven);
+    trenink.show();
+    cekejNaKlid();
+    auto *odpoved = trenink.findChild<QLineEdit *>("odpovedE");
+    auto *overit = trenink.findChild<QPushButton *>("overitB");
+    auto *dalsi = trenink.findChild<QPushButton *>("dalsiB");
+    for (auto _ : stav) {
+        stav.PauseTiming();
+        odpoved->setText(QStringLiteral("e"));
+        overit->click();
+        cekejNaKlid();
+        stav.ResumeTiming();
+        dalsi->click();
+        cekejNaKlid();
+    }
+}
+
 BENCHMARK(Motor_VycistiAZasifruj)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Zasifruj)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Desifruj)->TALVO_VELIKOSTI;
@@ -238,5 +265,7 @@ BENCHMARK(Okno_Uhoz)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Obnov)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_Uloz)->TALVO_VELIKOSTI;
 BENCHMARK(Okno_TiskDoPdf)->TALVO_VELIKOSTI;
+
+BENCHMARK(Okno_TreninkDalsiOtazka)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
