@@ -155,7 +155,7 @@ void TestMorseTrenink::odpoved()
     QCOMPARE(model.textSkore(), QStringLiteral("Správně: %1 z 1").arg(prvni->spravne ? 1 : 0));
 }
 
-// With a fixed seed: the newest character comes up far more often than the average one, and a
+// From a fixed generator start: the newest character comes up far more often than the average one, and a
 // character answered wrong again and again far more often than the others, the newest included.
 void TestMorseTrenink::vyberUpredni()
 {

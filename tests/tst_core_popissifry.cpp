@@ -59,7 +59,6 @@ private slots:
     void pruchod();
     void dodanePopisy_data();
     void dodanePopisy();
-    void obrazky();
     void polozky_data();
     void polozky();
 
@@ -237,23 +236,6 @@ void TestPopisSifry::dodanePopisy()
     for (const S s : {S::Obrazek1, S::Obrazek})
         QVERIFY(popis.zkopirujObrazek(slozka, s, popis.ulozenyObrazek(s)));
     QCOMPARE(snimek(slozkaPopisu(Uloziste, slozka)), pred);
-}
-
-// A chosen picture is copied once: a file already there stays, a source that is gone is reported.
-void TestPopisSifry::obrazky()
-{
-    QVERIFY(zapis(u"a.bmp"_s, "BM-a") && QDir().mkdir(u"talvoPrehled/Snek"_s));
-    const PopisSifry popis;
-    QString chyba;
-    QVERIFY(popis.zkopirujObrazek(u"Snek"_s, S::Obrazek1, QString(), &chyba));
-    QVERIFY(popis.zkopirujObrazek(u"Snek"_s, S::Obrazek1, u"a.bmp"_s, &chyba));
-    QVERIFY(zapis(u"a.bmp"_s, "BM-changed"));
-    QVERIFY(popis.zkopirujObrazek(u"Snek"_s, S::Obrazek1, u"a.bmp"_s, &chyba));
-    QCOMPARE(snimek(), (Soubory{{"Snek/Snek-obr1.bmp", "BM-a"}}));
-    QVERIFY(chyba.isEmpty());
-    QVERIFY(!popis.zkopirujObrazek(u"Snek"_s, S::Obrazek, u"b.bmp"_s, &chyba));
-    QVERIFY2(chyba.startsWith(u"Obrázek b.bmp nelze zkopírovat do talvoPrehled/Snek/Snek-obr.bmp: "_s),
-             qPrintable(chyba));
 }
 
 void TestPopisSifry::polozky_data()

@@ -57,7 +57,7 @@ public:
     static constexpr int OdpovediBrany = 20; // the answers the level-up gate looks back on
     static constexpr int SpravnychBrany = 18;
 
-    // Questions are drawn from a generator started from semeno, so a seed gives the same session.
+    // Questions are drawn from a generator started from semeno: the same start asks the same questions.
     explicit TMorseTreninkModel(quint32 semeno);
 
     RezimTreninku rezim() const { return m_rezim; }
