@@ -68,15 +68,11 @@ void TestHra::klic_data()
         QTest::newRow(nazev) << sifra << QString::fromUtf8(text) << QString::fromUtf8(ocekavano);
     };
     using enum SifraHry;
-    radek("morse bez", Morseovka, "bez interpunkce", "bez interpunkce");
     radek("morse s, mezery a velka", Morseovka, "  S   Interpunkcí ", "s interpunkcí");
     radek("morse jine", Morseovka, "bez", "!Klíč Morseovky je „bez interpunkce“ nebo „s interpunkcí“, ne „bez“.");
     radek("mrizka 2", Mrizka, "x./..", "X./..");
-    radek("mrizka 1", Mrizka, "X", "X");
     radek("mrizka 3 se stredem", Mrizka, "XX./.X./...", "XX./.X./...");
-    radek("mrizka 3 bez stredu", Mrizka, "XX./.../...", "!Chybí 1 políčko");
     radek("mrizka bez okenek", Mrizka, "../..", "!Chybí 4 políčka");
-    radek("mrizka se prekryva", Mrizka, "XX/..", "!4 políčka se překrývají");
     radek("mrizka chybi i prekryva", Mrizka, "X.X/.../...", "!Chybí 5 políček, 4 se překrývají");
     radek("mrizka kratky radek", Mrizka, "X./.", "!Řádek 2 mřížky má 1 znaků, má jich mít 2 jako mřížka řádků.");
     radek("mrizka cizi znak", Mrizka, "Xa/..", "!Znak „a“ do mřížky nepatří: okénko je X, zavřené políčko tečka.");
@@ -84,13 +80,11 @@ void TestHra::klic_data()
     radek("mrizka prazdna", Mrizka, " ",
           "!Zadejte mřížku: řádky ze znaků X (okénko) a . (zavřeno) oddělené lomítkem, např. X./..");
     radek("kolecko 37 velke", Kolecko, "37 B", "37 b");
-    radek("kolecko 36 i", Kolecko, "36 i", "36 i");
     radek("kolecko diakritika", Kolecko, "37 Č", "37 c");
     radek("kolecko 0", Kolecko, " 36   0 ", "36 0");
     radek("kolecko 38", Kolecko, "38 b",
           "!Klíč kolečka je 36 (bez CH) nebo 37 (s CH), mezera a znak klíče, např. 37 b.");
     radek("kolecko bez znaku", Kolecko, "37", "!Zadali jste \"\". Zadavejte  jen JEDEN znak nebo cislici!");
-    radek("kolecko ch", Kolecko, "37 ch", "!Zadali jste \"ch\". Zadavejte  jen JEDEN znak nebo cislici!");
     radek("kolecko pomlcka", Kolecko, "37 -", "!Zadali jste \"-\". Zadavejte  jen JEDEN znak nebo cislici!");
     radek("snek vychozi", Snek, "6 LD dovnitř", "6 LD dovnitř");
     radek("snek mala a velka", Snek, "10 ph VEN", "10 PH ven");
