@@ -1,6 +1,9 @@
 #include "resources/Zdroje.h"
 #include "support/OdpovidacOken.h"
 #include "windows/Mrizkaunit.h"
+#include "windows/PoleMrizky.h"
+
+#include <QAccessible>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +78,8 @@ private slots:
     void velikost();
     void mys_data();
     void mys();
+    void klavesnice_data();
+    void klavesnice();
     void kresba();
     void pomocnik_data();
     void pomocnik();
@@ -184,6 +189,7 @@ void TestMrizkaOkno::mys_data()
     QTest::newRow("left of the grid") << "obsah" << QPoint(530, 300) << Qt::LeftButton << -1;
     QTest::newRow("frame bar") << "VodorovnaCara" << QPoint(540, 294) << Qt::LeftButton << -1;
     QTest::newRow("frame bar, sent to the area") << "obsah" << QPoint(540, 295) << Qt::LeftButton << -1;
+    QTest::newRow("grid control") << "poleMrizky" << QPoint(580, 360) << Qt::LeftButton << 23;
 }
 
 // A press of any button on a cell toggles its hole, and so does each press of a double click;
@@ -205,6 +211,58 @@ void TestMrizkaOkno::mys()
     // The second press of a double click comes as the double click itself.
     QTest::mouseDClick(kdo, tlacitko, {}, kam);
     QCOMPARE(namalovano(o.plocha), vPlose(Vychozi6));
+}
+
+void TestMrizkaOkno::klavesnice_data()
+{
+    QTest::addColumn<QList<int>>("klavesy");
+    QTest::addColumn<QPoint>("fokus"); // (column, row) at the end
+    QTest::addColumn<int>("bunka");    // index of the toggled cell in the picture, -1 for none
+    using K = Qt::Key;
+    QTest::newRow("space") << QList<int>{K::Key_Space} << QPoint(0, 0) << 0;
+    QTest::newRow("arrows, enter") << QList<int>{K::Key_Right, K::Key_Right, K::Key_Down, K::Key_Return} << QPoint(2, 1)
+                                   << 9;
+    QTest::newRow("stops at the edge") << QList<int>{K::Key_Left, K::Key_Up, K::Key_Enter} << QPoint(0, 0) << 0;
+    QTest::newRow("end, down past the edge") << QList<int>{K::Key_End,  K::Key_Down, K::Key_Down, K::Key_Down,
+                                                           K::Key_Down, K::Key_Down, K::Key_Down, K::Key_Space}
+                                             << QPoint(5, 5) << 40;
+    QTest::newRow("home") << QList<int>{K::Key_End, K::Key_Down, K::Key_Home, K::Key_Space} << QPoint(0, 1) << 7;
+    QTest::newRow("moving cuts nothing") << QList<int>{K::Key_Right, K::Key_Down} << QPoint(1, 1) << -1;
+}
+
+// The grid is cut by keyboard: the arrows, Home and End move the focus cell inside the grid, Space
+// and Enter toggle it; a screen reader sees the cells by row and column with their state.
+void TestMrizkaOkno::klavesnice()
+{
+    QFETCH(QList<int>, klavesy);
+    QFETCH(QPoint, fokus);
+    QFETCH(int, bunka);
+    Okno o;
+    auto *pole = o.form->findChild<TPoleMrizky *>("poleMrizky");
+    QVERIFY(pole && pole->focusPolicy() == Qt::StrongFocus);
+    for (const int klavesa : klavesy)
+        QTest::keyClick(pole, Qt::Key(klavesa));
+    QString ocekavana = Vychozi6;
+    if (bunka >= 0)
+        ocekavana[bunka] = ocekavana[bunka] == u'#' ? u'.' : u'#';
+    QCOMPARE(namalovano(o.plocha), vPlose(ocekavana));
+    QCOMPARE(pole->fokus(), fokus);
+
+    QAccessibleInterface *mrizka = QAccessible::queryAccessibleInterface(pole);
+    QCOMPARE(mrizka->childCount(), 36);
+    QAccessibleInterface *policko = mrizka->child(fokus.y() * 6 + fokus.x());
+    QCOMPARE(policko->text(QAccessible::Name), QString("Řádek %1, sloupec %2").arg(fokus.y() + 1).arg(fokus.x() + 1));
+    const bool okenko = ocekavana[fokus.y() * 7 + fokus.x()] == u'#';
+    QCOMPARE(policko->state().checked, okenko);
+    QVERIFY(policko->text(QAccessible::Description).startsWith(okenko ? "okénko" : "zavřeno"));
+    QCOMPARE(mrizka->indexOfChild(policko), fokus.y() * 6 + fokus.x());
+    // A smaller grid has fewer cells and pulls the focus cell inside it.
+    auto *velikost = o.form->findChild<QLineEdit *>("velikostMrizky");
+    velikost->selectAll();
+    QTest::keyClicks(velikost, "2");
+    QCOMPARE(mrizka->childCount(), 4);
+    QVERIFY(pole->fokus().x() <= 1 && pole->fokus().y() <= 1);
+    QVERIFY(!policko->isValid() || (fokus.x() <= 1 && fokus.y() <= 1));
 }
 
 // Bitmap 51: 320 x 320, light grey squares between white lines every 20 pixels.

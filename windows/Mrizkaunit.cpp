@@ -2,6 +2,7 @@
 
 #include "resources/Zdroje.h"
 #include "text/Cisteni.h"
+#include "windows/PoleMrizky.h"
 #include "windows/formular/Formular.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Vystrihovanky.h"
@@ -39,7 +40,9 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
     vytvorLevySloupec();
     vytvorPravySloupec();
     vytvorPomocnika();
-    poradiFokusu({Zdroj, Cil, ZasifrujB, velikostMrizky, DesifrujB, Button1, NahodnaMrizkaB, VytiskniMrizkuB});
+    // Reading order: the left column top down, then the right one.
+    poradiFokusu(
+        {Zdroj, DesifrujB, ZasifrujB, Button1, Cil, velikostMrizky, poleMrizky, NahodnaMrizkaB, VytiskniMrizkuB});
 
     const QPixmap mrizka = bitmapaZdroje(CisloObrazkuMrizky);
     obrazekMrizky = mrizka.copy(0, 0, NejvetsiMrizka * VelikostBunky, NejvetsiMrizka * VelikostBunky);
@@ -114,11 +117,22 @@ void TMrizkaForm::vytvorPravySloupec()
     Label7->setGeometry(x, 170, 240, 16);
     velikostMrizky = editace(plocha, "velikostMrizky", QString::number(VychoziVelikost));
     velikostMrizky->setGeometry(x, 188, 49, 21);
+    Label7->setBuddy(velikostMrizky);
+    velikostMrizky->setAccessibleName(Label7->text());
     Label8 = popisek(plocha, "Label8",
                      QStringLiteral("Kliknutím do čtverečků označte/zrušte místa kde mají být okénka."), true);
     Label8->setGeometry(x, 218, 240, 30);
     Label2 = popisek(plocha, "Label2", QStringLiteral("Tmavé čtverečky označují  okénka (díry)."));
     Label2->setGeometry(x, 254, 240, 16);
+
+    // Below every other control, so the frame's bars lie over the focus frame's edge cells too.
+    poleMrizky = new TPoleMrizky(plocha);
+    poleMrizky->lower();
+    Label8->setBuddy(poleMrizky);
+    connect(poleMrizky, &TPoleMrizky::prepni, this, [this](QPoint bunka) {
+        prepniOkenko(bunka);
+        obsah()->update();
+    });
 
     // Made after the frame, so the covers lie over the parts of its bars that reach past the grid.
     VodorovnaCara = pruh(plocha, "VodorovnaCara");
@@ -162,6 +176,7 @@ void TMrizkaForm::RozmistiCary()
     VodorovnaCara2->setGeometry(x, y + v - 1, 200, 2);
     SvislaCara2->setGeometry(x + v - 1, y, 2, 201);
     VodorovnyObr->setGeometry(x, VodorovnaCara2->y() + 2, 249, 191);
+    poleMrizky->setGeometry(QRect(PocatekMrizky, QSize(v, v)));
     SvislyObr->setGeometry(SvislaCara2->x() + 2, y - 4, 219, 210);
 }
 
@@ -185,6 +200,7 @@ void TMrizkaForm::aktualizujStav()
     paleta.setColor(QPalette::WindowText, stav.vPoradku() ? QColor(0x00, 0x70, 0x20) : BarvaChybi);
     StavMrizkyLab->setPalette(paleta);
     LegendaMrizkyLab->setVisible(!stav.vPoradku());
+    poleMrizky->nastav(m_velikost, m_okenka, m_pocty);
 }
 
 void TMrizkaForm::NahodnaMrizkaBClick()
@@ -238,8 +254,10 @@ bool TMrizkaForm::eventFilter(QObject *objekt, QEvent *udalost)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const QPoint bod = static_cast<QMouseEvent *>(udalost)->position().toPoint();
-            // A press that a control passed on (a frame bar, a cover, a label) toggles nothing.
-            if (!obsah()->childAt(bod))
+            // A press that a control passed on (a frame bar, a cover, a label) toggles nothing; the
+            // grid control takes its own presses, so one reaching the area here was sent to it.
+            const QWidget *pod = obsah()->childAt(bod);
+            if (!pod || pod == poleMrizky)
                 FormMouseDown(bod);
             return true;
         }

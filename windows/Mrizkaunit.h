@@ -2,8 +2,9 @@
 // The grille window: the user draws a turning grille of N x N cells (N from 1 to 10) by clicking
 // its squares, and enciphers or deciphers the source text with it.
 //
-// The grid is no control. The window paints it on its content area, one 20-pixel square per
-// cell with the top-left corner at PocatekMrizky, and takes the mouse presses that land there.
+// The window paints the grid on its content area, one 20-pixel square per cell with the top-left
+// corner at PocatekMrizky. Over it lies the grid control (windows/PoleMrizky): it takes focus, the
+// keys and the presses on the grid, shows the focus cell and tells a screen reader the cells.
 // The holes are the engine's Okenka, kept by the window; a hole shows as its square of the grid
 // picture inverted. Four black bars frame the N x N grid and two white covers hide the rest of
 // the 10 x 10 picture. Every change of the size box rebuilds the grid with the default holes.
@@ -28,6 +29,7 @@ class QLineEdit;
 class QPainter;
 class QPlainTextEdit;
 class QPushButton;
+class TPoleMrizky;
 
 class TMrizkaForm : public TOknoSeZpravou
 {
@@ -125,4 +127,5 @@ private:
     QLabel *LegendaMrizkyLab = nullptr;
     QPushButton *NahodnaMrizkaB = nullptr;
     QPushButton *VytiskniMrizkuB = nullptr;
+    TPoleMrizky *poleMrizky = nullptr;
 };
