@@ -22,6 +22,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
@@ -56,6 +57,7 @@ struct TTalvoMain::DruhOkna
     bool tisk = false;        // the window has a report to print
     QString titulekOkna = {}; // the caption the window gets when it opens; empty keeps its own
     bool zaskrtnout = false;  // the menu item is checkable and stays checked once the window has opened
+    QString popis = {};       // store folder of the description "Nápověda" opens over the window; empty: the guide
 };
 
 const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
@@ -71,46 +73,53 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .titulek = QStringLiteral("Morseovka"),
          .tvurce = [] { return new TMorseovkaForm; },
          .ulozit = true,
-         .tisk = true},
+         .tisk = true,
+         .popis = QStringLiteral("Morseovka")},
         {.druh = J::Mrizka,
          .nabidka = sifrovani,
          .jmeno = QStringLiteral("MrizkaSD"),
          .titulek = QStringLiteral("Mřížka"),
          .tvurce = [] { return new TMrizkaForm; },
          .ulozit = true,
-         .tisk = true},
+         .tisk = true,
+         .popis = QStringLiteral("Mrizka")},
         {.druh = J::Kolecko,
          .nabidka = sifrovani,
          .jmeno = QStringLiteral("SifrovaciKolecko1SD"),
          .titulek = QStringLiteral("Šifrovací kolečko"),
          .tvurce = [] { return new TKoleckoSifrujForm; },
          .ulozit = true,
-         .tisk = true},
+         .tisk = true,
+         .popis = QStringLiteral("Sifrovacikolecko")},
         {.druh = J::Snek,
          .nabidka = sifrovani,
          .jmeno = QStringLiteral("Snek1SD"),
          .titulek = QStringLiteral("Šnek"),
          .tvurce = [] { return new TSnekForm; },
          .ulozit = true,
-         .tisk = true},
+         .tisk = true,
+         .popis = QStringLiteral("Snek")},
         {.druh = J::Semafor,
          .nabidka = sifrovani,
          .jmeno = QStringLiteral("Semafor1SD"),
          .titulek = QStringLiteral("Semafor"),
-         .tvurce = [] { return new TSemaforSifrujForm; }},
+         .tvurce = [] { return new TSemaforSifrujForm; },
+         .popis = QStringLiteral("Semafor")},
         {.druh = J::Cviceni,
          .nabidka = cviceni,
          .jmeno = QStringLiteral("Test"),
          .titulek = QStringLiteral("Morseovka 1"),
          .tvurce = [] { return new TTalvoCviceni; },
          .titulekOkna = QStringLiteral("Test Morseovka"),
-         .zaskrtnout = true},
+         .zaskrtnout = true,
+         .popis = QStringLiteral("Morseovka")},
         {.druh = J::MorseTrenink,
          .nabidka = cviceni,
          .oddelovac = QStringLiteral("N7"),
          .jmeno = QStringLiteral("MorseTreninkSD"),
          .titulek = QStringLiteral("Morseovka – trénink"),
-         .tvurce = [] { return new TMorseTrenink; }},
+         .tvurce = [] { return new TMorseTrenink; },
+         .popis = QStringLiteral("Morseovka")},
     };
     return druhy;
 }
@@ -248,7 +257,9 @@ void TTalvoMain::vytvorMenu()
             &TTalvoMain::Info1Click);
     connect(pridejPolozku(napoveda, QStringLiteral("Dokumentace1"), QStringLiteral("Dokumentace")), &QAction::triggered,
             this, &TTalvoMain::Dokumentace1Click);
-    pridejPolozku(napoveda, QStringLiteral("Napoveda2"), QStringLiteral("Nápověda"));
+    QAction *napovedaOkna = pridejPolozku(napoveda, QStringLiteral("Napoveda2"), QStringLiteral("Nápověda"));
+    napovedaOkna->setShortcut(QKeySequence::HelpContents);
+    connect(napovedaOkna, &QAction::triggered, this, &TTalvoMain::Napoveda2Click);
 
     QMenu *okna = pridejMenu(nullptr, QStringLiteral("Okna1"), QStringLiteral("Okna"));
     connect(pridejPolozku(okna, QStringLiteral("Kaskada1"), QStringLiteral("Kaskáda")), &QAction::triggered, this,
@@ -440,7 +451,11 @@ void TTalvoMain::NactiSifruClick()
 
 void TTalvoMain::PrehledClick()
 {
-    const QString slozka = slozkaOdesilatele();
+    otevriPrehled(slozkaOdesilatele());
+}
+
+void TTalvoMain::otevriPrehled(const QString &slozka)
+{
     auto *prehled = new TTalvoPrehled;
     otevriOkno(prehled, false, true);
     prehled->ZobrazPopis(slozka);
@@ -459,6 +474,28 @@ void TTalvoMain::Dokumentace1Click()
 {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromLatin1(SouborPrirucky))));
+}
+
+QString TTalvoMain::popisAktivnihoOkna() const
+{
+    const QMdiSubWindow *aktivni = m_plocha->activeSubWindow();
+    if (!aktivni)
+        return QString();
+    for (const DruhOkna &druh : druhyOken())
+        if (m_otevrene.value(druh.druh) == aktivni)
+            return druh.popis;
+    return QString();
+}
+
+void TTalvoMain::Napoveda2Click()
+{
+    // The description of the active tool window's cipher as the store has it, or the user guide
+    // when no tool window is active or the store no longer holds that description.
+    const QString slozka = popisAktivnihoOkna();
+    if (!slozka.isEmpty() && QFileInfo(slozkaPopisu(SlozkaUloziste.toString(), slozka)).isDir())
+        otevriPrehled(slozka);
+    else
+        Dokumentace1Click();
 }
 
 void TTalvoMain::Kaskada1Click()

@@ -90,6 +90,8 @@ private slots:
     void PrehledClick();
     void Info1Click();
     void Dokumentace1Click();
+    // "Nápověda" and F1: the description of the active tool window's cipher, or the guide.
+    void Napoveda2Click();
     void Kaskada1Click();
 
 private:
@@ -112,6 +114,10 @@ private:
     // Shows the sub-window maximised, makes it the active one and raises it.
     void ukazOkno(QMdiSubWindow *okno);
     QString slozkaOdesilatele() const;
+    // A new overview window showing the store's description in folder slozka.
+    void otevriPrehled(const QString &slozka);
+    // The description folder of the active sub-window's kind; empty when it is no tool window.
+    QString popisAktivnihoOkna() const;
 
     QMdiArea *m_plocha = nullptr;
     TUkladaniZprav *m_ukladani = nullptr;

@@ -167,7 +167,7 @@ void TestMain::stromMenu_data()
     QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1; N7|-; MorseTreninkSD|Morseovka – trénink"_s;
     QTest::newRow("PrehledSifer") << u"VlastniSifra|Vložit/editovat popis; N5|-"_s;
     QTest::newRow("VlastniSifra") << u"Nova|Nová; N3|-"_s;
-    QTest::newRow("Napoveda") << u"Info1|Info; Dokumentace1|Dokumentace; Napoveda2|Nápověda"_s;
+    QTest::newRow("Napoveda") << u"Info1|Info; Dokumentace1|Dokumentace; Napoveda2|Nápověda|F1"_s;
     QTest::newRow("Okna1") << u"Kaskada1|Kaskáda"_s;
 }
 

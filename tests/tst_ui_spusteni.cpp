@@ -49,7 +49,8 @@ private slots:
     void pracovniSlozka();
     void ulozisteNelzeVytvorit_data();
     void ulozisteNelzeVytvorit();
-    void dokumentace();
+    void napoveda_data();
+    void napoveda();
     void ikona_data();
     void ikona();
 
@@ -209,15 +210,81 @@ void TestSpusteni::ulozisteNelzeVytvorit()
     QCOMPARE(odpovidac.text(), uzivatelska ? chybaSlozky + u'\n' + chyba : chyba);
 }
 
-void TestSpusteni::dokumentace()
+void TestSpusteni::napoveda_data()
 {
+    QTest::addColumn<QString>("okno");    // the menu item of the window open before, empty for none
+    QTest::addColumn<QString>("popis");   // the store folder made before
+    QTest::addColumn<QString>("prikaz");  // the help command: an item's objectName, or "F1"
+    QTest::addColumn<QString>("prehled"); // the store folder the overview shows; empty: the guide opens
+    QTest::newRow("Dokumentace") << "MrizkaSD"
+                                 << "Mrizka"
+                                 << "Dokumentace1"
+                                 << "";
+    QTest::newRow("no window") << ""
+                               << "Mrizka"
+                               << "Napoveda2"
+                               << "";
+    QTest::newRow("grille") << "MrizkaSD"
+                            << "Mrizka"
+                            << "Napoveda2"
+                            << "Mrizka";
+    QTest::newRow("trainer, F1") << "MorseTreninkSD"
+                                 << "Morseovka"
+                                 << "F1"
+                                 << "Morseovka";
+    QTest::newRow("wheel") << "SifrovaciKolecko1SD"
+                           << "Sifrovacikolecko"
+                           << "Napoveda2"
+                           << "Sifrovacikolecko";
+    QTest::newRow("description missing") << "Snek1SD"
+                                         << "Mrizka"
+                                         << "Napoveda2"
+                                         << "";
+    QTest::newRow("overview active") << "Prehled"
+                                     << "Mrizka"
+                                     << "F1"
+                                     << "";
+}
+
+// "Dokumentace" opens the guide; "Nápověda" and F1 open the description of the active tool window's
+// cipher in a new overview window, and the guide when no tool window is active or the store lacks
+// that description.
+void TestSpusteni::napoveda()
+{
+    QFETCH(QString, okno);
+    QFETCH(QString, popis);
+    QFETCH(QString, prikaz);
+    QFETCH(QString, prehled);
+    QVERIFY(QDir().mkpath(u"talvoPrehled/"_s + popis));
     Otviradlo otviradlo;
     QDesktopServices::setUrlHandler(u"file"_s, &otviradlo, "otevri");
-    TTalvoMain okno;
-    okno.findChild<QAction *>(u"Dokumentace1"_s)->trigger();
+    TTalvoMain hlavni;
+    hlavni.show();
+    hlavni.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&hlavni));
+    if (okno == u"Prehled") {
+        OdpovidacOken odpovidac;
+        odpovidac.ocekavej();
+        hlavni.polozkyPrehled().first()->trigger();
+    } else if (!okno.isEmpty())
+        hlavni.findChild<QAction *>(okno)->trigger();
+    const qsizetype oken = hlavni.mdiArea()->subWindowList().size();
+    // The made folder holds no files: the overview says so in a box, answered here.
+    OdpovidacOken odpovidac;
+    odpovidac.ocekavej(prehled.isEmpty() ? 200 : 5000);
+    if (prikaz == u"F1") {
+        hlavni.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&hlavni));
+        QTest::keyClick(&hlavni, Qt::Key_F1);
+    } else
+        hlavni.findChild<QAction *>(prikaz)->trigger();
     QDesktopServices::unsetUrlHandler(u"file"_s);
-    QCOMPARE(otviradlo.otevrene, QList<QUrl>{QUrl::fromLocalFile(
-                                     QDir::current().absoluteFilePath(u"talvo_uzivatelska_dokumentace.pdf"_s))});
+    const QList<QUrl> prirucka{
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(u"talvo_uzivatelska_dokumentace.pdf"_s))};
+    QCOMPARE(otviradlo.otevrene, prehled.isEmpty() ? prirucka : QList<QUrl>());
+    QCOMPARE(hlavni.mdiArea()->subWindowList().size(), oken + (prehled.isEmpty() ? 0 : 1));
+    if (!prehled.isEmpty())
+        QCOMPARE(hlavni.mdiArea()->activeSubWindow()->widget()->windowTitle(), u"Přehled šifer - "_s + prehled);
 }
 
 void TestSpusteni::ikona_data()
