@@ -123,3 +123,31 @@ QString SemaforDesifruj(const QList<int> &obrazky)
             ctiObrazek(obrazek, text, cislice);
     return text;
 }
+
+QString semaforPopis(int obrazek, QChar cislice)
+{
+    if (!cislice.isNull() && !semaforCislice(obrazek).isNull())
+        return QStringLiteral("Semafor: číslice ") + cislice;
+    if (obrazek >= 1 && obrazek <= 26)
+        return QStringLiteral("Semafor: písmeno ") + QChar(char16_t(u'A' + obrazek - 1));
+    if (obrazek == SemaforZnakCislic)
+        return QStringLiteral("Semafor: číslice");
+    if (obrazek == SemaforMezera)
+        return QStringLiteral("Semafor: mezera");
+    return QString();
+}
+
+QStringList SemaforPopisy(QStringView text)
+{
+    QStringList popisy;
+    popisy.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const int obrazek = u < ObrazekZnaku.size() ? ObrazekZnaku[u] : 0;
+        if (obrazek > 0)
+            popisy.append(semaforPopis(obrazek, c.isDigit() ? c : QChar()));
+        else if (u == u' ')
+            popisy.append(semaforPopis(SemaforMezera));
+    }
+    return popisy;
+}

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 
@@ -65,3 +66,12 @@ QString semaforVyznam(int obrazek);
 
 // The digit a picture gives after the numerals sign ('1'-'9' for A-I, '0' for K), or a null QChar.
 QChar semaforCislice(int obrazek);
+
+// What a screen reader says of a picture: "Semafor: písmeno A" for 1-26, "Semafor: číslice" for the
+// numerals sign, "Semafor: mezera" for 28; given the digit the picture stands for after the numerals
+// sign, "Semafor: číslice 1". Empty out of range.
+QString semaforPopis(int obrazek, QChar cislice = QChar());
+
+// One semaforPopis per picture of SemaforSifruj(text), in the same order: each picture described by
+// the character it was made from, so a typed digit reads as that digit.
+QStringList SemaforPopisy(QStringView text);

@@ -8,6 +8,8 @@ class TestSemafor : public QObject
 private slots:
     void sifruj_data();
     void sifruj();
+    void popisy_data();
+    void popisy();
 };
 
 void TestSemafor::sifruj_data()
@@ -33,6 +35,28 @@ void TestSemafor::sifruj()
     QFETCH(QString, text);
     QFETCH(QList<int>, obrazky);
     QCOMPARE(SemaforSifruj(text), obrazky);
+    // A screen reader's description for each picture, none for what shows nothing.
+    QCOMPARE(SemaforPopisy(text).size(), obrazky.size());
+}
+
+void TestSemafor::popisy_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("popisy");
+    QTest::newRow("cislice a pismena") << "*12j a0"
+                                       << "číslice; číslice 1; číslice 2; písmeno J; mezera; písmeno A; číslice 0";
+    QTest::newRow("k a nula") << "k:0z"
+                              << "písmeno K; číslice 0; písmeno Z";
+}
+
+// Each picture is described by the character it was made from: a typed digit as that digit,
+// although it shares its picture with a letter.
+void TestSemafor::popisy()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, popisy);
+    QCOMPARE(SemaforPopisy(text).join(u"; ").remove(QStringLiteral("Semafor: ")), popisy);
+    QVERIFY(semaforPopis(0).isEmpty() && semaforPopis(SemaforPocetObrazku + 1).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSemafor)

@@ -96,6 +96,7 @@ void TKoleckoSifrujForm::vytvorOvladace()
 
     KoleckoImage = obrazek(plocha, "KoleckoImage", QPixmap());
     KoleckoImage->setFixedSize(260, 260);
+    KoleckoImage->setAccessibleName(QStringLiteral("Obrázek kolečka"));
     VytiskniKoleckoB = tlacitko(plocha, "VytiskniKoleckoB", QStringLiteral("Vytisknout kolečko k vystřižení"),
                                 QStringLiteral("Vytiskne oba kotouče vybraného kolečka ve skutečné velikosti "
                                                "(14 a 10 cm) k vystřižení a spojení připínáčkem."));
@@ -143,6 +144,8 @@ void TKoleckoSifrujForm::zmenDruh(int delka)
     delkaKruhu = delka;
     m_cisloObrazku = sCh->isChecked() ? ObrazekSCh : ObrazekBezCh;
     KoleckoImage->setPixmap(bitmapaZdroje(m_cisloObrazku));
+    KoleckoImage->setAccessibleDescription(sCh->isChecked() ? QStringLiteral("Kolečko s CH, 37 znaků")
+                                                            : QStringLiteral("Kolečko bez CH, 36 znaků"));
     // From "i" on, a character stands one place further round the wheel with CH than without, so
     // the key is looked up again on the new wheel. The user was told about a refused key when
     // typing it; the fallback position is the same on both wheels.

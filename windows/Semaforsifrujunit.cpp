@@ -112,11 +112,11 @@ void TSemaforSifrujForm::ZasifrujDesifrujBClick()
         return;
     }
     nastavZobrazeni(true);
-    umistiObrazky(SemaforSifruj(zdroj));
+    umistiObrazky(SemaforSifruj(zdroj), SemaforPopisy(zdroj));
     update();
 }
 
-void TSemaforSifrujForm::umistiObrazky(const QList<int> &cisla)
+void TSemaforSifrujForm::umistiObrazky(const QList<int> &cisla, const QStringList &popisy)
 {
     odstranObrazky();
     QWidget *plocha = cil->widget();
@@ -127,6 +127,8 @@ void TSemaforSifrujForm::umistiObrazky(const QList<int> &cisla)
         QLabel *obraz = obrazek(plocha, QStringLiteral("Obrazek%1").arg(k + 1), bitmapa(cisla[k]));
         obraz->setGeometry(int(k % ObrazkuVRadku) * StranaObrazku, int(k / ObrazkuVRadku) * StranaObrazku,
                            StranaObrazku, StranaObrazku);
+        obraz->setAccessibleName(QStringLiteral("Obrázek %1").arg(k + 1));
+        obraz->setAccessibleDescription(popisy.value(k));
         obraz->show();
         m_obrazky.append(obraz);
     }

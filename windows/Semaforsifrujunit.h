@@ -45,7 +45,8 @@ private:
     void vytvorOvladace();
     // Editing when false, Showing when true.
     void nastavZobrazeni(bool zobrazeno);
-    void umistiObrazky(const QList<int> &cisla);
+    // The pictures in text order, each described for a screen reader by popisy (SemaforPopisy).
+    void umistiObrazky(const QList<int> &cisla, const QStringList &popisy);
     void odstranObrazky();
     const QPixmap &bitmapa(int cislo);
 

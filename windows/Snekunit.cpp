@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 // What a refused size text falls back to.
 constexpr int NahradniVelikost = 5;
@@ -56,8 +58,10 @@ void TSnekForm::vytvorOvladace()
     smery->addWidget(DovnitrRB);
     smery->addStretch();
 
-    SnekImage = obrazek(plocha, "SnekImage", bitmapaZdroje(cisloObrazkuSneka(LevyDolni, Dovnitr)));
+    SnekImage = obrazek(plocha, "SnekImage", QPixmap());
     SnekImage->setFixedSize(StranaObrazku, StranaObrazku);
+    SnekImage->setAccessibleName(QStringLiteral("Obrázek šneka"));
+    ukazObrazek(LevyDolni, Dovnitr);
 
     zacatekKonecGB = skupina(plocha, "zacatekKonecGB", QStringLiteral("Začátek/konec"));
     PravyDolniRB = prepinac(zacatekKonecGB, "PravyDolniRB", QStringLiteral("Pravý dolní roh"));
@@ -202,6 +206,11 @@ void TSnekForm::DesifrujBClick()
 void TSnekForm::ukazObrazek(int roh, int smer)
 {
     SnekImage->setPixmap(bitmapaZdroje(cisloObrazkuSneka(roh, smer)));
+    static constexpr std::array<QStringView, 4> Rohu{u"pravého dolního", u"pravého horního", u"levého dolního",
+                                                     u"levého horního"};
+    const QStringView rohu = roh >= 0 && roh < int(Rohu.size()) ? Rohu[std::size_t(roh)] : QStringView();
+    SnekImage->setAccessibleDescription(smer == Dovnitr ? QStringLiteral("Šnek od %1 rohu dovnitř").arg(rohu)
+                                                        : QStringLiteral("Šnek ze středu ven do %1 rohu").arg(rohu));
 }
 
 void TSnekForm::VenRBClick()
