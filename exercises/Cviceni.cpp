@@ -78,9 +78,6 @@ void TTalvoCviceni::FormCreate(quint32 pocatek)
 
     Label1 = popisek(plocha, "Label1", QStringLiteral("Test z morseovky"));
     Label1->setFont(pismoTahoma(16));
-    QPalette cerna = Label1->palette();
-    cerna.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(cerna);
     Label1->setGeometry(16, 8, 752, 34);
     Label2 =
         popisek(plocha, "Label2", QStringLiteral("Zaškrtni správnou odpoveď. Po vyplnění testu stiskni vyhodnotit."));

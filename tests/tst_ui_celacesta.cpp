@@ -7,8 +7,8 @@
 #include "ciphers/Morseovka.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
-#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
+#include "support/Soubory.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 #include "windows/zpravy/Zprava.h"
@@ -44,19 +44,6 @@ Soubory snimek(const QString &slozka)
         soubory.insert(QDir(slozka).relativeFilePath(cesta), obsahSouboru(cesta));
     }
     return soubory;
-}
-
-bool zkopiruj(const QString &z, const QString &kam)
-{
-    if (!QDir().mkpath(kam))
-        return false;
-    for (QDirIterator it(z, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        const QString cesta = it.next();
-        const QString cil = kam + u'/' + QDir(z).relativeFilePath(cesta);
-        if (!QDir().mkpath(QFileInfo(cil).path()) || !QFile::copy(cesta, cil))
-            return false;
-    }
-    return true;
 }
 
 QString textPdf(const QString &pdf)
@@ -105,7 +92,7 @@ void TestCelaCesta::initTestCase()
     // The descriptions that ship with the program, assembled by the build; the editor saves into this copy.
     const QString dodane = QStringLiteral(TALVO_DODANE_POPISY);
     QVERIFY2(QFileInfo(dodane).isDir(), qPrintable(dodane));
-    QVERIFY(zkopiruj(dodane, SlozkaUloziste.toString()));
+    QVERIFY(zkopirujSlozku(dodane, SlozkaUloziste.toString()));
     QVERIFY(QDir().mkpath(u"zpravy"_s));
 }
 

@@ -140,7 +140,7 @@ void TMrizkaForm::vytvorPravySloupec()
     VodorovnaCara2 = pruh(plocha, "VodorovnaCara2");
     SvislaCara2 = pruh(plocha, "SvislaCara2");
     QPixmap bila(16 * VelikostBunky, 16 * VelikostBunky);
-    bila.fill(Qt::white);
+    bila.fill(plocha->palette().color(QPalette::Window));
     VodorovnyObr = obrazek(plocha, "VodorovnyObr", bila);
     SvislyObr = obrazek(plocha, "SvislyObr", bila);
 }
@@ -197,7 +197,11 @@ void TMrizkaForm::aktualizujStav()
     const StavMrizky stav = ZhodnotMrizku(m_pocty, m_velikost);
     StavMrizkyLab->setText(PopisStavuMrizky(stav));
     QPalette paleta = StavMrizkyLab->palette();
-    paleta.setColor(QPalette::WindowText, stav.vPoradku() ? QColor(0x00, 0x70, 0x20) : BarvaChybi);
+    // Green or red that read on the form's background, light or dark.
+    const bool tmava = paleta.color(QPalette::Window).lightness() < 128;
+    const QColor dobre = tmava ? QColor(0x60, 0xd0, 0x80) : QColor(0x00, 0x70, 0x20);
+    const QColor spatne = tmava ? QColor(0xff, 0x70, 0x70) : BarvaChybi;
+    paleta.setColor(QPalette::WindowText, stav.vPoradku() ? dobre : spatne);
     StavMrizkyLab->setPalette(paleta);
     LegendaMrizkyLab->setVisible(!stav.vPoradku());
     poleMrizky->nastav(m_velikost, m_okenka, m_pocty);

@@ -95,7 +95,8 @@ QHBoxLayout *radaZleva(std::initializer_list<QWidget *> ovladace);
 // Sets the keyboard focus order to the given controls, in that order.
 void poradiFokusu(std::initializer_list<QWidget *> ovladace);
 
-// A white background that the widget paints itself.
+// The background of a form: the palette's base colour, which the widget paints itself. White under a
+// light palette, dark under a dark one, so the palette's text colours stay readable on it.
 void nastavBiloPozadi(QWidget *widget);
 
 // Fills okno with a frameless scroll box ("svitek") whose white content area ("obsah") takes the
