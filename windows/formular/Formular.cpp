@@ -229,8 +229,9 @@ QFrame *pruh(QWidget *rodic, QAnyStringView jmeno)
 {
     auto *pruh = new QFrame(rodic);
     pruh->setObjectName(jmeno);
+    // In the text colour: black on the light form, light on a dark one.
     QPalette paleta = pruh->palette();
-    paleta.setColor(QPalette::Window, Qt::black);
+    paleta.setColor(QPalette::Window, paleta.color(QPalette::WindowText));
     pruh->setPalette(paleta);
     pruh->setAutoFillBackground(true);
     return pruh;
@@ -348,7 +349,7 @@ void poradiFokusu(std::initializer_list<QWidget *> ovladace)
 void nastavBiloPozadi(QWidget *widget)
 {
     QPalette paleta = widget->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
+    paleta.setColor(QPalette::Window, paleta.color(QPalette::Base));
     widget->setPalette(paleta);
     widget->setAutoFillBackground(true);
 }
