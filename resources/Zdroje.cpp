@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -46,6 +47,14 @@ QImage obrazekZdroje(int cislo)
 
 QPixmap bitmapaZdroje(int cislo)
 {
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0 && cislo > 0) {
+        registrujBitmapy();
+        QImage dvojita(cestaZdroje(cislo).chopped(4) + QStringLiteral("@2x.png"), "PNG");
+        if (!dvojita.isNull()) {
+            dvojita.setDevicePixelRatio(2.0);
+            return QPixmap::fromImage(dvojita);
+        }
+    }
     const QImage obraz = obrazekZdroje(cislo);
     return obraz.isNull() ? QPixmap() : QPixmap::fromImage(obraz);
 }

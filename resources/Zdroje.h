@@ -16,6 +16,8 @@ QString cestaZdroje(int cislo);
 
 // The bitmap, or a null image when the program carries no bitmap of that number.
 QImage obrazekZdroje(int cislo);
+// The bitmap for the screen: on a screen of more than one device pixel per point the double-size
+// drawing, with a device pixel ratio of 2, so it shows at the same size and sharp.
 QPixmap bitmapaZdroje(int cislo);
 
 // The numbers of every bitmap the program carries, ascending.

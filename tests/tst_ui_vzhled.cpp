@@ -3,6 +3,7 @@
 // saved there as a picture, to be looked at (run with QT_SCALE_FACTOR=2 for the high-resolution one).
 #include "app/Main.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "resources/Zdroje.h"
 #include "support/OdpovidacOken.h"
 #include "support/Soubory.h"
 
@@ -117,6 +118,7 @@ private slots:
     void cleanupTestCase();
     void okna_data();
     void okna();
+    void obrazky();
 
 private:
     QTemporaryDir m_slozka;
@@ -184,6 +186,36 @@ void TestVzhled::okna()
         QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join(u", ")));
     }
     QApplication::setPalette(puvodni);
+}
+
+// Every numbered bitmap has its double-size drawing, which halved is the bitmap itself but for the
+// antialiased edges; the windows get it on a screen of twice the density, at the bitmap's size.
+void TestVzhled::obrazky()
+{
+    const QList<int> cisla = cislaZdroju();
+    QVERIFY(cisla.size() >= 39);
+    for (const int cislo : cisla) {
+        const QImage obraz = obrazekZdroje(cislo).convertToFormat(QImage::Format_RGB32);
+        const QImage dvojity(cestaZdroje(cislo).chopped(4) + u"@2x.png"_s);
+        QCOMPARE(dvojity.size(), obraz.size() * 2);
+        // Both brought down to a quarter, so thin lines and captions' letters falling on other pixels
+        // do not count: on average within 6 of 255 grey levels.
+        const QSize ctvrt = obraz.size() / 4;
+        const auto zmensi = [ctvrt](const QImage &o) {
+            return o.convertToFormat(QImage::Format_RGB32).scaled(ctvrt, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
+        const QImage a = zmensi(obraz), b = zmensi(dvojity);
+        qint64 rozdil = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                rozdil += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        const double prumer = double(rozdil) / (qint64(a.width()) * a.height());
+        QVERIFY2(prumer < 6, qPrintable(u"%1: %2"_s.arg(cislo).arg(prumer)));
+        const QPixmap bitmapa = bitmapaZdroje(cislo);
+        const qreal pomer = qApp->devicePixelRatio() > 1 ? 2.0 : 1.0;
+        QCOMPARE(bitmapa.devicePixelRatio(), pomer);
+        QCOMPARE(bitmapa.deviceIndependentSize(), QSizeF(obraz.size()));
+    }
 }
 
 QTEST_MAIN(TestVzhled)

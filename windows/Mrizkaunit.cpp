@@ -44,7 +44,8 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
     poradiFokusu(
         {Zdroj, DesifrujB, ZasifrujB, Button1, Cil, velikostMrizky, poleMrizky, NahodnaMrizkaB, VytiskniMrizkuB});
 
-    const QPixmap mrizka = bitmapaZdroje(CisloObrazkuMrizky);
+    // The grid's pattern of whole pixels, cut to the grid's size below: at one pixel per point.
+    const QPixmap mrizka = QPixmap::fromImage(obrazekZdroje(CisloObrazkuMrizky));
     obrazekMrizky = mrizka.copy(0, 0, NejvetsiMrizka * VelikostBunky, NejvetsiMrizka * VelikostBunky);
     QImage inverzni = obrazekMrizky.toImage();
     inverzni.invertPixels();

@@ -1,5 +1,6 @@
 // Writes every numbered bitmap of the program into a folder as "<number>.bmp" (24 bits per
-// pixel) together with "bitmapy.qrc", the resource list that compiles them in.
+// pixel), its double-size drawing for screens of twice the pixel density as "<number>@2x.png",
+// and "bitmapy.qrc", the resource list that compiles them in.
 // Usage: generuj_bitmapy FOLDER
 
 #include "resources/kresby/Kresby.h"
@@ -32,6 +33,14 @@ int main(int argc, char *argv[])
         const QString jmeno = QStringLiteral("%1.bmp").arg(kresba.cislo);
         const QImage obraz = kresba.obraz.convertToFormat(QImage::Format_RGB32);
         if (!obraz.save(slozka.filePath(jmeno), "BMP")) {
+            std::fprintf(stderr, "generuj_bitmapy: cannot write %s\n", qPrintable(slozka.filePath(jmeno)));
+            return 1;
+        }
+        seznam += QStringLiteral("    <file>%1</file>\n").arg(jmeno);
+    }
+    for (const Kresba &kresba : vsechnyKresby(2)) {
+        const QString jmeno = QStringLiteral("%1@2x.png").arg(kresba.cislo);
+        if (!kresba.obraz.convertToFormat(QImage::Format_RGB32).save(slozka.filePath(jmeno), "PNG")) {
             std::fprintf(stderr, "generuj_bitmapy: cannot write %s\n", qPrintable(slozka.filePath(jmeno)));
             return 1;
         }

@@ -212,19 +212,20 @@ void kresliKolecko(QPainter &malir, DruhKolecka druh, DiskKolecka disk)
     malir.restore();
 }
 
-QImage nakresliKolecko(DruhKolecka druh)
+QImage nakresliKolecko(DruhKolecka druh, int meritko)
 {
     const auto &g = geometrieKolecka;
-    QImage obraz(VelikostKolecka, QImage::Format_RGB32);
+    QImage obraz(VelikostKolecka * meritko, QImage::Format_RGB32);
     obraz.fill(Qt::white);
     QPainter malir(&obraz);
     malir.setRenderHint(QPainter::Antialiasing);
+    malir.scale(meritko, meritko);
     malir.translate(g.stredX, g.stredY);
     kresliKolecko(malir, druh, DiskKolecka::oba);
     return obraz;
 }
 
-QList<Kresba> kresbyKolecka()
+QList<Kresba> kresbyKolecka(int meritko)
 {
-    return {{71, nakresliKolecko(DruhKolecka::bezCh)}, {72, nakresliKolecko(DruhKolecka::sCh)}};
+    return {{71, nakresliKolecko(DruhKolecka::bezCh, meritko)}, {72, nakresliKolecko(DruhKolecka::sCh, meritko)}};
 }

@@ -69,4 +69,4 @@ enum class DiskKolecka
 void kresliKolecko(QPainter &malir, DruhKolecka druh, DiskKolecka disk);
 
 // The whole wheel, 260 x 258, as bitmap 72 (with CH) or 71 (without).
-QImage nakresliKolecko(DruhKolecka druh);
+QImage nakresliKolecko(DruhKolecka druh, int meritko = 1);

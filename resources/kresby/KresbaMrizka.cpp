@@ -27,7 +27,9 @@ QImage mrizka()
 }
 } // namespace
 
-QList<Kresba> kresbyMrizky()
+QList<Kresba> kresbyMrizky(int meritko)
 {
-    return {{51, mrizka()}};
+    const QImage obraz = mrizka();
+    return {{51, meritko == 1 ? obraz
+                              : obraz.scaled(obraz.size() * meritko, Qt::IgnoreAspectRatio, Qt::FastTransformation)}};
 }

@@ -158,11 +158,11 @@ void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo)
     malir.restore();
 }
 
-QList<Kresba> kresbySemaforu()
+QList<Kresba> kresbySemaforu(int meritko)
 {
     QList<Kresba> kresby;
     for (int cislo = 1; cislo <= SemaforPocetObrazku; ++cislo) {
-        QImage obraz(Bitmapa, Bitmapa, QImage::Format_RGB32);
+        QImage obraz(Bitmapa * meritko, Bitmapa * meritko, QImage::Format_RGB32);
         obraz.fill(Qt::white);
         QPainter malir(&obraz);
         kresliSemafor(malir, QRectF(obraz.rect()), cislo);

@@ -85,11 +85,12 @@ void kresliSpiralu(QPainter &malir, const QList<QPointF> &body)
     }
 }
 
-QImage kresbaSneka(int roh, int smer)
+QImage kresbaSneka(int roh, int smer, int meritko)
 {
-    QImage obraz(Strana, Strana, QImage::Format_RGB32);
+    QImage obraz(Strana * meritko, Strana * meritko, QImage::Format_RGB32);
     obraz.fill(Qt::white);
     QPainter malir(&obraz);
+    malir.scale(meritko, meritko);
     kresliMrizku(malir);
     kresliSpiralu(malir, caraSneka(roh, smer));
     return obraz;
@@ -107,11 +108,11 @@ QList<QPointF> caraSneka(int roh, int smer)
     return body;
 }
 
-QList<Kresba> kresbySneka()
+QList<Kresba> kresbySneka(int meritko)
 {
     QList<Kresba> kresby;
     for (int roh : {PravyDolni, PravyHorni, LevyDolni, LevyHorni})
         for (int smer : {Dovnitr, Ven})
-            kresby.append({cisloObrazkuSneka(roh, smer), kresbaSneka(roh, smer)});
+            kresby.append({cisloObrazkuSneka(roh, smer), kresbaSneka(roh, smer, meritko)});
     return kresby;
 }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-QList<Kresba> vsechnyKresby()
+QList<Kresba> vsechnyKresby(int meritko)
 {
     QList<Kresba> kresby;
-    kresby << kresbySemaforu() << kresbySneka() << kresbyMrizky() << kresbyKolecka();
+    kresby << kresbySemaforu(meritko) << kresbySneka(meritko) << kresbyMrizky(meritko) << kresbyKolecka(meritko);
     std::sort(kresby.begin(), kresby.end(), [](const Kresba &a, const Kresba &b) { return a.cislo < b.cislo; });
     return kresby;
 }
