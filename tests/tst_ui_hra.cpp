@@ -12,13 +12,17 @@
 #include "game/model/SouborHry.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
+#include "windows/zpravy/Vystrihovanky.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -85,6 +89,7 @@ private slots:
     void souborHry_data();
     void souborHry();
     void upravaBunkyStojiJednuHlidku();
+    void nahled();
 
 private:
     QTemporaryDir m_slozka;
@@ -383,6 +388,38 @@ void TestHra::upravaBunkyStojiJednuHlidku()
     nastavBunku(okno, 5, TPripravaHryForm::SloupecKlic, u"s interpunkcí"_s);
     QVERIFY(okno.radkyKUlozeni());
     QCOMPARE(okno.sifrovani().pocetSifrovani(), predtim + 2);
+}
+
+// "Náhled" shows the pages Print paints, and refuses as Print does.
+void TestHra::nahled()
+{
+    TPripravaHryForm okno;
+    okno.nastavSemeno(37);
+    vyberSifru(okno, SifraHry::Snek);
+    okno.findChild<QCheckBox *>(u"pomuckaCB"_s)->setChecked(true);
+    for (int r = 0; r < 4; ++r)
+        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, u"Hledejte u studánky %1"_s.arg(r).repeated(r + 1));
+    int stran = -1;
+    OdpovidacOken odpovidac([&stran](QWidget *dialog) {
+        if (auto *nahled = dialog->findChild<QPrintPreviewWidget *>())
+            stran = nahled->pageCount();
+        OdpovidacOken::zavri(dialog);
+    });
+    odpovidac.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(odpovidac.trida(), u"QPrintPreviewDialog"_s);
+    const QPrinter *tiskarna = TTiskZprav::proOkno(&okno)->tiskarna();
+    const qsizetype ocekavano =
+        RozvrhniHru(okno.hra(), okno.sifrovani(), plochaHry(*tiskarna).size() * JednotekNaMm).size();
+    QVERIFY(ocekavano >= 5);
+    QCOMPARE(stran, ocekavano);
+
+    nastavBunku(okno, 2, TPripravaHryForm::SloupecKlic, u"11 LD dovnitř"_s);
+    OdpovidacOken odmitnuti;
+    odmitnuti.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(odmitnuti.trida(), u"QMessageBox"_s);
+    QVERIFY(odmitnuti.text().startsWith(u"Hlídka „Hlídka 3“: "_s));
 }
 
 QTEST_MAIN(TestHra)
