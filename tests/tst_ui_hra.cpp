@@ -7,6 +7,7 @@
 #include "ciphers/Mrizka.h"
 #include "ciphers/Semafor.h"
 #include "ciphers/Snek.h"
+#include "descriptions/TextovySoubor.h"
 #include "game/PripravaHry.h"
 #include "game/TiskHry.h"
 #include "game/model/SouborHry.h"
@@ -179,6 +180,24 @@ void TestHra::stejnaZprava()
     const std::optional<QStringList> radky = okno.radkyKUlozeni();
     QVERIFY(radky);
     QCOMPARE(radky->count(u"Zpráva: sraz u lipy"_s), 4);
+    // Save writes those lines with the report writer's encoding and line ends.
+    const QString txt = m_slozka.filePath(u"reseni.txt"_s);
+    const QString vzor = m_slozka.filePath(u"vzor.txt"_s);
+    QVERIFY(ZapisRadky(vzor, *radky));
+    TUkladaniZprav ukladani(&okno);
+    OdpovidacOken dialog([&txt](QWidget *okno) {
+        if (auto *soubory = qobject_cast<QFileDialog *>(okno)) {
+            soubory->selectFile(txt);
+            OdpovidacOken::prijmi(soubory);
+        }
+    });
+    dialog.ocekavej();
+    QVERIFY(ukladani.UlozitClick(&okno));
+    QCOMPARE(dialog.trida(), u"QFileDialog"_s);
+    QCOMPARE(obsahSouboru(txt), obsahSouboru(vzor));
+    QCOMPARE(obsahSouboru(txt).count("\r\n"), radky->size());
+    QCOMPARE(radky->first(), NadpisReseni.toString());
+
     bool vytisteno = false;
     const QString pdf = m_slozka.filePath(u"stejna.pdf"_s);
     QVERIFY2(tiskniDoPdf(okno, pdf, &vytisteno).isEmpty() && vytisteno, "tisk selhal");
