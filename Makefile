@@ -37,10 +37,11 @@ run: build
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTALVO_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench talvo_bench_okna talvo_bench_hra talvo_bench_signaly talvo_mereni_startu
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target talvo_bench talvo_bench_okna talvo_bench_hra talvo_bench_hry_okno talvo_bench_signaly talvo_mereni_startu
 	$(BENCH_BUILD)/bench/talvo_bench --benchmark_repetitions=3
 	$(BENCH_BUILD)/bench/talvo_bench_okna --benchmark_repetitions=3
 	$(BENCH_BUILD)/bench/talvo_bench_hra --benchmark_repetitions=3
+	$(BENCH_BUILD)/bench/talvo_bench_hry_okno --benchmark_repetitions=3
 	$(BENCH_BUILD)/bench/talvo_bench_signaly --benchmark_repetitions=3
 	$(BENCH_BUILD)/bench/talvo_mereni_startu
 

@@ -8,6 +8,7 @@
 #include "descriptions/okna/Vlastnisifra.h"
 #include "exercises/Cviceni.h"
 #include "exercises/MorseTrenink.h"
+#include "game/PripravaHry.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
@@ -105,6 +106,14 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .titulek = QStringLiteral("Semafor"),
          .tvurce = [] { return new TSemaforSifrujForm; },
          .popis = QStringLiteral("Semafor")},
+        {.druh = J::PripravaHry,
+         .nabidka = sifrovani,
+         .oddelovac = QStringLiteral("N6"),
+         .jmeno = QStringLiteral("PripravaHrySD"),
+         .titulek = QStringLiteral("Příprava hry pro hlídky"),
+         .tvurce = [] { return new TPripravaHryForm; },
+         .ulozit = true,
+         .tisk = true},
         {.druh = J::Cviceni,
          .nabidka = cviceni,
          .jmeno = QStringLiteral("Test"),

@@ -40,7 +40,8 @@ public:
         Snek,
         Semafor,
         Cviceni,
-        MorseTrenink
+        MorseTrenink,
+        PripravaHry
     };
 
     explicit TTalvoMain(QWidget *parent = nullptr);

@@ -163,7 +163,7 @@ void TestMain::stromMenu_data()
     QTest::newRow("Soubor") << u"Ulozit|Uložit|Ctrl+S; Tisk|Tisk|Ctrl+P; NastaveniTisku|Nastavení tisku; N1|-; "
                                u"Konec|Konec|Ctrl+Q"_s;
     QTest::newRow("Sifrovani") << u"Morseovka1SD|Morseovka; MrizkaSD|Mřížka; SifrovaciKolecko1SD|Šifrovací kolečko; "
-                                  u"Snek1SD|Šnek; Semafor1SD|Semafor"_s;
+                                  u"Snek1SD|Šnek; Semafor1SD|Semafor; N6|-; PripravaHrySD|Příprava hry pro hlídky"_s;
     QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1; N7|-; MorseTreninkSD|Morseovka – trénink"_s;
     QTest::newRow("PrehledSifer") << u"VlastniSifra|Vložit/editovat popis; N5|-"_s;
     QTest::newRow("VlastniSifra") << u"Nova|Nová; N3|-"_s;

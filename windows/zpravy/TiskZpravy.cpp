@@ -55,6 +55,8 @@ TTiskZprav *TTiskZprav::proOkno(QWidget *okno)
 
 bool TTiskZprav::TiskClick(QWidget *okno)
 {
+    if (auto *vlastni = dynamic_cast<IVlastniTisk *>(okno))
+        return vlastni->tiskni(*this);
     if (auto *prehled = dynamic_cast<IPrehledTisku *>(okno))
         return tiskniPrehled(*prehled);
     IZprava *zprava = zpravaOkna(okno);

@@ -23,6 +23,17 @@ class QPageSetupDialog;
 class QPrintDialog;
 class QPrinter;
 class QWidget;
+class TTiskZprav;
+
+// A window that prints pages of its own instead of report lines: Print hands it the printer.
+class IVlastniTisk
+{
+public:
+    virtual ~IVlastniTisk() = default;
+    // Prints through tisk.vyberATiskni, or refuses with a message box saying why and prints
+    // nothing. True when something was printed.
+    virtual bool tiskni(TTiskZprav &tisk) = 0;
+};
 
 // A report made ready for Print: its display lines and the box width they were broken at.
 struct TiskovaZprava
@@ -51,8 +62,9 @@ public:
     QPrintDialog *PrintDialog1() const { return m_printDialog; }
     QPageSetupDialog *PrinterSetupDialog1();
 
-    // Prints the report of okno when it is a printable window, or the overview with its pictures when
-    // it is an overview window; anything else does nothing. True when something was printed.
+    // Prints the report of okno when it is a printable window, the overview with its pictures when
+    // it is an overview window, or lets a window that prints itself (IVlastniTisk) do it; anything
+    // else does nothing. True when something was printed.
     bool TiskClick(QWidget *okno);
     // Sizes, fills and prints one report.
     bool tiskniZpravu(IZprava &zprava);

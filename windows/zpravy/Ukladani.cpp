@@ -29,6 +29,10 @@ void TUkladaniZprav::pripravDialog()
 
 bool TUkladaniZprav::UlozitClick(QWidget *okno)
 {
+    if (auto *vlastni = dynamic_cast<IVlastniUlozeni *>(okno)) {
+        const std::optional<QStringList> radky = vlastni->radkyKUlozeni();
+        return radky && ulozRadky(*radky);
+    }
     IZprava *zprava = zpravaOkna(okno);
     if (!zprava || !lzeUlozit(zprava->druhZpravy()))
         return false;
@@ -36,6 +40,16 @@ bool TUkladaniZprav::UlozitClick(QWidget *okno)
 }
 
 bool TUkladaniZprav::uloz(IZprava &zprava)
+{
+    return ulozDo([&zprava](const QString &cesta, QString *chyba) { return UlozZpravu(zprava, cesta, chyba); });
+}
+
+bool TUkladaniZprav::ulozRadky(const QStringList &radky)
+{
+    return ulozDo([&radky](const QString &cesta, QString *chyba) { return ZapisRadky(cesta, radky, chyba); });
+}
+
+bool TUkladaniZprav::ulozDo(const std::function<bool(const QString &, QString *)> &zapis)
 {
     pripravDialog();
     if (m_dialog->exec() != QDialog::Accepted)
@@ -46,7 +60,7 @@ bool TUkladaniZprav::uloz(IZprava &zprava)
     m_posledni = vybrane.first();
 
     QString chyba;
-    if (!UlozZpravu(zprava, m_posledni, &chyba)) {
+    if (!zapis(m_posledni, &chyba)) {
         QMessageBox::critical(m_rodic, QStringLiteral("Talvo"), chyba);
         return false;
     }

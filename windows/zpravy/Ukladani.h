@@ -9,10 +9,24 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 class IZprava;
 class QFileDialog;
 class QWidget;
+
+// A window whose report is not kept in a report memo: it gives its lines itself.
+class IVlastniUlozeni
+{
+public:
+    virtual ~IVlastniUlozeni() = default;
+    // The report lines to save, or nullopt after a message box saying why there are none (then
+    // nothing is asked for and nothing is written).
+    virtual std::optional<QStringList> radkyKUlozeni() = 0;
+};
 
 // Fills the report of zprava and writes it to cesta: what Save does once the name is chosen.
 // False with a Czech reason when the file cannot be written.
@@ -29,13 +43,17 @@ public:
     // The name chosen last, empty before the first Save.
     QString posledniSoubor() const { return m_posledni; }
 
-    // Saves the report of okno when it is a savable window; anything else does nothing.
-    // True when a file was written.
+    // Saves the report of okno when it is a savable window or one that gives its lines itself
+    // (IVlastniUlozeni); anything else does nothing. True when a file was written.
     bool UlozitClick(QWidget *okno);
     bool uloz(IZprava &zprava);
+    // Asks for the file and writes the lines there with the report's encoding and line ends.
+    bool ulozRadky(const QStringList &radky);
 
 private:
     void pripravDialog();
+    // Asks for the file and runs zapis on it; a failure is shown in a box.
+    bool ulozDo(const std::function<bool(const QString &, QString *)> &zapis);
 
     QWidget *m_rodic;
     QFileDialog *m_dialog;

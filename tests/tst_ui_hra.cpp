@@ -1,0 +1,384 @@
+#include "support/ListyPdf.h"
+#include "support/OdpovidacOken.h"
+#include "support/Soubory.h"
+
+#include "ciphers/Kolecko.h"
+#include "ciphers/Morseovka.h"
+#include "ciphers/Mrizka.h"
+#include "ciphers/Semafor.h"
+#include "ciphers/Snek.h"
+#include "descriptions/TextovySoubor.h"
+#include "game/PripravaHry.h"
+#include "game/TiskHry.h"
+#include "game/model/SouborHry.h"
+#include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Ukladani.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QTableWidget *tabulka(TPripravaHryForm &okno)
+{
+    return okno.findChild<QTableWidget *>(u"hlidkyT"_s);
+}
+
+void nastavBunku(TPripravaHryForm &okno, int radek, int sloupec, const QString &text)
+{
+    tabulka(okno)->item(radek, sloupec)->setText(text);
+}
+
+void vyberSifru(TPripravaHryForm &okno, SifraHry sifra)
+{
+    okno.findChild<QComboBox *>(u"sifraCB"_s)->setCurrentText(NazevSifry(sifra));
+}
+
+// Prints the window through Print's dialog to a PDF file; what a box said, if one opened instead.
+QString tiskniDoPdf(TPripravaHryForm &okno, const QString &cesta, bool *vytisteno)
+{
+    TTiskZprav *tisk = TTiskZprav::proOkno(&okno);
+    tisk->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
+    tisk->tiskarna()->setOutputFileName(cesta);
+    OdpovidacOken odpovidac([&cesta](QWidget *dialog) {
+        if (auto *soubor = dialog->findChild<QLineEdit *>(u"filename"_s))
+            soubor->setText(cesta);
+        OdpovidacOken::prijmi(dialog);
+    });
+    odpovidac.ocekavej();
+    OdpovidacOken chyba;
+    QTimer::singleShot(0, &chyba, [&chyba] { chyba.ocekavej(3000); });
+    *vytisteno = tisk->TiskClick(&okno);
+    return odpovidac.trida() == u"QPrintDialog" ? chyba.text() : odpovidac.text();
+}
+
+} // namespace
+
+class TestHra : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_slozka.isValid()); }
+    void spatnyKlicOdmitne_data();
+    void spatnyKlicOdmitne();
+    void stejnaZprava();
+    void tiskKazdeSifry_data();
+    void tiskKazdeSifry();
+    void desifrovani_data();
+    void desifrovani();
+    void souborHry_data();
+    void souborHry();
+    void upravaBunkyStojiJednuHlidku();
+
+private:
+    QTemporaryDir m_slozka;
+};
+
+void TestHra::spatnyKlicOdmitne_data()
+{
+    QTest::addColumn<SifraHry>("sifra");
+    QTest::addColumn<int>("sloupec");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Morseovka: neznámá tabulka")
+        << SifraHry::Morseovka << int(TPripravaHryForm::SloupecKlic) << u"s tečkami"_s;
+    QTest::newRow("Mřížka: karta neodkryje vše")
+        << SifraHry::Mrizka << int(TPripravaHryForm::SloupecKlic) << u"X./X."_s;
+    QTest::newRow("Kolečko: jiné kolečko") << SifraHry::Kolecko << int(TPripravaHryForm::SloupecKlic) << u"38 a"_s;
+    QTest::newRow("Šnek: neznámý roh") << SifraHry::Snek << int(TPripravaHryForm::SloupecKlic) << u"6 XY dovnitř"_s;
+    QTest::newRow("Semafor: klíč navíc") << SifraHry::Semafor << int(TPripravaHryForm::SloupecKlic) << u"a"_s;
+    QTest::newRow("prázdná zpráva") << SifraHry::Kolecko << int(TPripravaHryForm::SloupecZprava) << u"?!"_s;
+}
+
+// A bad key (or a message that cleans to nothing) in the second patrol: the cell is marked, and Print,
+// Save and saving the game refuse with a box naming the patrol, writing no file.
+void TestHra::spatnyKlicOdmitne()
+{
+    QFETCH(SifraHry, sifra);
+    QFETCH(int, sloupec);
+    QFETCH(QString, text);
+    TPripravaHryForm okno;
+    okno.nastavSemeno(3);
+    vyberSifru(okno, sifra);
+    for (int r = 0; r < 4; ++r)
+        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, u"ahoj"_s);
+    nastavBunku(okno, 1, TPripravaHryForm::SloupecNazev, u"Lišky"_s);
+    nastavBunku(okno, 1, sloupec, text);
+
+    // The key cell is marked red with the reason as its tool tip; a bad message leaves it plain.
+    QTableWidgetItem *klic = tabulka(okno)->item(1, TPripravaHryForm::SloupecKlic);
+    const bool spatnyKlic = sloupec == TPripravaHryForm::SloupecKlic;
+    QCOMPARE(klic->data(Qt::BackgroundRole).isValid() && !klic->toolTip().isEmpty(), spatnyKlic);
+
+    const QString pdf = m_slozka.filePath(u"odmitnuto.pdf"_s);
+    bool vytisteno = true;
+    const QString tisk = tiskniDoPdf(okno, pdf, &vytisteno);
+    QVERIFY(!vytisteno && !QFile::exists(pdf));
+    QVERIFY2(tisk.startsWith(u"Hlídka „Lišky“: "_s) && tisk.endsWith(klic->toolTip()), qPrintable(tisk));
+    OdpovidacOken nahled;
+    nahled.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(nahled.text(), tisk);
+
+    TUkladaniZprav ukladani(&okno);
+    OdpovidacOken ulozeni;
+    ulozeni.ocekavej();
+    QVERIFY(!ukladani.UlozitClick(&okno) && ukladani.posledniSoubor().isEmpty());
+    QCOMPARE(ulozeni.text(), tisk);
+
+    // The game file needs keys that read; a message that cleans to nothing may be saved.
+    const QString soubor = m_slozka.filePath(u"odmitnuto.talvohra"_s);
+    OdpovidacOken hra;
+    hra.ocekavej();
+    QCOMPARE(okno.ulozHru(soubor), !spatnyKlic);
+    QCOMPARE(QFile::remove(soubor), !spatnyKlic);
+}
+
+void TestHra::stejnaZprava()
+{
+    TPripravaHryForm okno;
+    okno.nastavSemeno(5);
+    vyberSifru(okno, SifraHry::Kolecko);
+    nastavBunku(okno, 0, TPripravaHryForm::SloupecZprava, u"vlastni"_s);
+    auto *stejna = okno.findChild<QCheckBox *>(u"stejnaZpravaCB"_s);
+    auto *zprava = okno.findChild<QPlainTextEdit *>(u"zpravaE"_s);
+    stejna->setChecked(true);
+    zprava->setPlainText(u"Sraz u Lípy"_s);
+    for (int r = 0; r < tabulka(okno)->rowCount(); ++r) {
+        QTableWidgetItem *polozka = tabulka(okno)->item(r, TPripravaHryForm::SloupecZprava);
+        QVERIFY(!(polozka->flags() & Qt::ItemIsEditable));
+        QCOMPARE(polozka->text(), u"Sraz u Lípy"_s);
+    }
+    // Every patrol is enciphered from the common message (the sheets print what the answer lines show).
+    const std::optional<QStringList> radky = okno.radkyKUlozeni();
+    QVERIFY(radky);
+    QCOMPARE(radky->count(u"Zpráva: sraz u lipy"_s), 4);
+    // Save writes those lines with the report writer's encoding and line ends.
+    const QString txt = m_slozka.filePath(u"reseni.txt"_s);
+    const QString vzor = m_slozka.filePath(u"vzor.txt"_s);
+    QVERIFY(ZapisRadky(vzor, *radky));
+    TUkladaniZprav ukladani(&okno);
+    OdpovidacOken dialog([&txt](QWidget *okno) {
+        if (auto *soubory = qobject_cast<QFileDialog *>(okno)) {
+            soubory->selectFile(txt);
+            OdpovidacOken::prijmi(soubory);
+        }
+    });
+    dialog.ocekavej();
+    QVERIFY(ukladani.UlozitClick(&okno));
+    QCOMPARE(obsahSouboru(txt), obsahSouboru(vzor));
+    QCOMPARE(radky->first(), NadpisReseni.toString());
+
+    // Unchecked, each patrol has its own message back, editable.
+    stejna->setChecked(false);
+    QCOMPARE(tabulka(okno)->item(0, TPripravaHryForm::SloupecZprava)->text(), u"vlastni"_s);
+    QVERIFY(tabulka(okno)->item(0, TPripravaHryForm::SloupecZprava)->flags() & Qt::ItemIsEditable);
+}
+
+void TestHra::tiskKazdeSifry_data()
+{
+    // Pages: four patrols' sheets (with their tools), then the answer pages.
+    QTest::addColumn<SifraHry>("sifra");
+    QTest::addColumn<bool>("pomucka");
+    QTest::addColumn<int>("stran");
+    QTest::addColumn<QString>("naListu");
+    QTest::newRow("Morseovka bez tabulky") << SifraHry::Morseovka << false << 5 << u"CH"_s;
+    QTest::newRow("Morseovka s tabulkou") << SifraHry::Morseovka << true << 9 << u"CH"_s;
+    QTest::newRow("Mřížka s kartou") << SifraHry::Mrizka << true << 9 << u"Otočná mřížka"_s;
+    QTest::newRow("Kolečko s kolečkem") << SifraHry::Kolecko << true << 5 << u"Šifrovací kolečko nastavené"_s;
+    QTest::newRow("Šnek s tabulkou") << SifraHry::Snek << true << 5 << u"šnek jde dovnitř"_s;
+    QTest::newRow("Semafor s abecedou") << SifraHry::Semafor << true << 5 << u"Semaforová abeceda"_s;
+}
+
+void TestHra::tiskKazdeSifry()
+{
+    QFETCH(SifraHry, sifra);
+    QFETCH(bool, pomucka);
+    QFETCH(int, stran);
+    QFETCH(QString, naListu);
+    TPripravaHryForm okno;
+    okno.nastavSemeno(11);
+    vyberSifru(okno, sifra);
+    okno.findChild<QCheckBox *>(u"pomuckaCB"_s)->setChecked(pomucka);
+    const QString zpravy[] = {u"Ahoj"_s, u"Poklad je pod mostem"_s, u"Běžte k lesu"_s, u"Konec"_s};
+    for (int r = 0; r < 4; ++r)
+        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, zpravy[r]);
+
+    const QString pdf = m_slozka.filePath(u"tisk.pdf"_s);
+    bool vytisteno = false;
+    const QString chyba = tiskniDoPdf(okno, pdf, &vytisteno);
+    QVERIFY2(vytisteno, qPrintable(chyba));
+    const QList<QStringList> listy = listyPdf(pdf);
+    QCOMPARE(listy.size(), stran);
+    const int naHlidku = (stran - 1) / 4;
+    for (int i = 0; i < 4; ++i) {
+        const QStringList &list = listy[i * naHlidku];
+        QCOMPARE(list.value(0), u"Šifra pro hlídku: Hlídka %1"_s.arg(i + 1));
+        QCOMPARE(list.value(1), NazevSifry(sifra));
+        // The patrol's sheet shows its enciphered text, never its message as typed.
+        QVERIFY(!list.join(QString()).contains(zpravy[i]));
+        const QString text = QString(okno.sifrovani().hlidka(okno.hra(), i).sifra.zasifrovano).remove(u' ');
+        if (sifra == SifraHry::Morseovka || sifra == SifraHry::Kolecko)
+            QVERIFY(list.join(QString()).remove(u' ').contains(text));
+        QString pomuckaHlidky;
+        for (int k = 0; k < naHlidku; ++k)
+            pomuckaHlidky += listy[i * naHlidku + k].join(QString());
+        QCOMPARE(pomuckaHlidky.contains(naListu), pomucka);
+    }
+    QCOMPARE(listy.last().value(0), NadpisReseni.toString());
+    QCOMPARE(listy.last().join(QString()).count(u"Hlídka: Hlídka "_s), 4);
+    if (sifra == SifraHry::Semafor)
+        QCOMPARE(listyObrazkuPdf(pdf).count(1),
+                 okno.sifrovani().hlidka(okno.hra(), 0).sifra.obrazky.size() + SemaforPocetObrazku);
+
+    // "Náhled" shows the pages that were printed.
+    int naNahledu = -1;
+    OdpovidacOken nahled([&naNahledu](QWidget *dialog) {
+        if (auto *stranky = dialog->findChild<QPrintPreviewWidget *>())
+            naNahledu = stranky->pageCount();
+        OdpovidacOken::zavri(dialog);
+    });
+    nahled.ocekavej();
+    okno.findChild<QPushButton *>(u"nahledB"_s)->click();
+    QCOMPARE(nahled.trida(), u"QPrintPreviewDialog"_s);
+    QCOMPARE(naNahledu, stran);
+}
+
+void TestHra::desifrovani_data()
+{
+    QTest::addColumn<SifraHry>("sifra");
+    for (SifraHry sifra : SifryHry)
+        QTest::newRow(qPrintable(NazevSifry(sifra))) << sifra;
+}
+
+// What each patrol's sheet shows deciphers with that patrol's key back to its cleaned message.
+void TestHra::desifrovani()
+{
+    QFETCH(SifraHry, sifra);
+    TPripravaHryForm okno;
+    okno.nastavSemeno(17);
+    vyberSifru(okno, sifra);
+    okno.findChild<QSpinBox *>(u"pocetHlidekSB"_s)->setValue(6);
+    okno.RuzneKliceBClick();
+    const QString zprava = u"Schovka je za starou hájovnou u potoka, jdete rychle"_s;
+    for (int r = 0; r < 6; ++r)
+        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, zprava.left(20 + 5 * r));
+    for (qsizetype i = 0; i < 6; ++i) {
+        const VysledekHlidky &hlidka = okno.sifrovani().hlidka(okno.hra(), i);
+        QVERIFY2(hlidka.klic, qPrintable(hlidka.chybaKlice));
+        const KlicHry &klic = *hlidka.klic;
+        const SifraHlidky &list = hlidka.sifra;
+        // Each block of the grille and the snail deciphers to its piece of the message, the last one
+        // filled with "x" (where the snail going outward starts, at the centre, or at the end).
+        QStringList zpet;
+        switch (sifra) {
+        case SifraHry::Morseovka:
+            zpet = {MorseDesifruj(list.zasifrovano, klic.pocetZnaku)};
+            break;
+        case SifraHry::Kolecko:
+            zpet = {PrevedKoleckem(list.zasifrovano, klic.druh, klic.otoceni)};
+            break;
+        case SifraHry::Semafor:
+            zpet = {SemaforDesifruj(list.obrazky)};
+            break;
+        case SifraHry::Mrizka:
+            for (const QStringList &ctverec : list.ctverce) {
+                QString sloupce; // the grille's block is read column by column
+                for (int k = 0; k < klic.velikost * klic.velikost; ++k)
+                    sloupce += ctverec[k % klic.velikost][k / klic.velikost];
+                zpet.append(MrizkaDesifruj(sloupce, klic.okenka, klic.velikost));
+            }
+            break;
+        case SifraHry::Snek:
+            for (const QStringList &ctverec : list.ctverce)
+                zpet.append(SnekDesifruj(ctverec.join(QString()), klic.velikost, klic.smer, klic.roh));
+            break;
+        }
+        const QStringList bloky =
+            zpet.size() == 1 ? QStringList{list.zprava} : RozdelNaBloky(list.zprava, klic.velikost * klic.velikost);
+        QCOMPARE(zpet.size(), bloky.size());
+        for (qsizetype b = 0; b < bloky.size(); ++b) {
+            const QString vypln(zpet[b].size() - bloky[b].size(), u'x');
+            QCOMPARE(zpet[b], klic.sifra == SifraHry::Snek && klic.smer == Ven ? vypln + bloky[b] : bloky[b] + vypln);
+        }
+    }
+}
+
+void TestHra::souborHry_data()
+{
+    QTest::addColumn<QByteArray>("obsah"); // empty: the window's own game saved
+    QTest::addColumn<bool>("nacte");
+    QTest::newRow("uložená hra") << QByteArray() << true;
+    QTest::newRow("není JSON") << "{\"format\": "_ba << false;
+}
+
+// Saving the game and opening it again gives the same game; a bad file leaves the window's game as it was.
+void TestHra::souborHry()
+{
+    QFETCH(QByteArray, obsah);
+    QFETCH(bool, nacte);
+    TPripravaHryForm zdroj;
+    zdroj.nastavSemeno(23);
+    vyberSifru(zdroj, SifraHry::Mrizka);
+    zdroj.findChild<QSpinBox *>(u"pocetHlidekSB"_s)->setValue(3);
+    zdroj.RuzneKliceBClick();
+    nastavBunku(zdroj, 2, TPripravaHryForm::SloupecNazev, u"Sovy"_s);
+    nastavBunku(zdroj, 2, TPripravaHryForm::SloupecZprava, u"Jdi k řece"_s);
+    zdroj.findChild<QCheckBox *>(u"pomuckaCB"_s)->setChecked(true);
+    const QString cesta = m_slozka.filePath(u"hra"_s + PriponaHry);
+    if (obsah.isEmpty())
+        QVERIFY(zdroj.ulozHru(cesta));
+    else
+        QVERIFY(zapisSoubor(cesta, obsah));
+
+    TPripravaHryForm cil;
+    cil.nastavSemeno(29);
+    vyberSifru(cil, SifraHry::Kolecko);
+    const QByteArray predtim = HraDoJson(cil.hra());
+    OdpovidacOken chyba;
+    chyba.ocekavej();
+    QCOMPARE(cil.otevriHru(cesta), nacte);
+    QCOMPARE(chyba.odpovezeno(), !nacte);
+    if (nacte) {
+        QCOMPARE(HraDoJson(cil.hra()), HraDoJson(zdroj.hra()));
+        // The controls show the game that was opened.
+        QCOMPARE(cil.findChild<QComboBox *>(u"sifraCB"_s)->currentText(), NazevSifry(SifraHry::Mrizka));
+        QCOMPARE(tabulka(cil)->item(2, TPripravaHryForm::SloupecNazev)->text(), u"Sovy"_s);
+        QVERIFY(cil.findChild<QCheckBox *>(u"pomuckaCB"_s)->isChecked());
+    } else {
+        QVERIFY2(chyba.text().contains(QFileInfo(cesta).fileName()), qPrintable(chyba.text()));
+        QCOMPARE(HraDoJson(cil.hra()), predtim);
+        QCOMPARE(cil.findChild<QComboBox *>(u"sifraCB"_s)->currentText(), NazevSifry(SifraHry::Kolecko));
+    }
+}
+
+// Once every patrol was enciphered, editing one cell enciphers that patrol alone, at the edit and
+// at the next print together; a name costs nothing.
+void TestHra::upravaBunkyStojiJednuHlidku()
+{
+    TPripravaHryForm okno;
+    okno.nastavSemeno(31);
+    okno.findChild<QSpinBox *>(u"pocetHlidekSB"_s)->setValue(12);
+    for (int r = 0; r < 12; ++r)
+        nastavBunku(okno, r, TPripravaHryForm::SloupecZprava, u"zprava %1"_s.arg(r));
+    QVERIFY(okno.radkyKUlozeni());
+    const qsizetype predtim = okno.sifrovani().pocetSifrovani();
+    nastavBunku(okno, 7, TPripravaHryForm::SloupecZprava, u"jina zprava"_s);
+    nastavBunku(okno, 3, TPripravaHryForm::SloupecNazev, u"Jeleni"_s);
+    QVERIFY(okno.radkyKUlozeni());
+    QCOMPARE(okno.sifrovani().pocetSifrovani(), predtim + 1);
+}
+
+QTEST_MAIN(TestHra)
+#include "tst_ui_hra.moc"
