@@ -11,11 +11,13 @@
 #include "game/PripravaHry.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
+#include "text/Mnemoniky.h"
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
 #include "windows/Semaforsifrujunit.h"
 #include "windows/Snekunit.h"
+#include "windows/formular/Mnemoniky.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Ukladani.h"
 
@@ -146,6 +148,7 @@ TTalvoMain::TTalvoMain(QWidget *parent)
     vytvorMenu();
     VytvorMenuNacti();
     VytvorMenuPrehled();
+    pridejMnemonikyMenu(menuBar());
 }
 
 TTalvoMain::~TTalvoMain()
@@ -253,8 +256,8 @@ void TTalvoMain::vytvorMenu()
     menuBar()->addAction(oddelovac(QStringLiteral("N4")));
 
     PrehledSifer = pridejMenu(nullptr, QStringLiteral("PrehledSifer"), QStringLiteral("Přehled šifer"));
-    VlastniSifra = pridejMenu(PrehledSifer, QStringLiteral("VlastniSifra"), QStringLiteral("Vložit/editovat popis"));
-    connect(pridejPolozku(VlastniSifra, QStringLiteral("Nova"), QStringLiteral("Nová")), &QAction::triggered, this,
+    VlastniSifra = pridejMenu(PrehledSifer, QStringLiteral("VlastniSifra"), QStringLiteral("&Vložit/editovat popis"));
+    connect(pridejPolozku(VlastniSifra, QStringLiteral("Nova"), QStringLiteral("&Nová")), &QAction::triggered, this,
             &TTalvoMain::NovaClick);
     VlastniSifra->addAction(oddelovac(QStringLiteral("N3")));
     PrehledSifer->addAction(oddelovac(QStringLiteral("N5")));
@@ -300,8 +303,18 @@ QList<QAction *> TTalvoMain::pridejPolozkyPopisu(QMenu *menu, const QString &pre
 {
     QList<QAction *> polozky;
     const QList<PolozkaPopisu> &popisy = popisyUloziste();
+    // The mnemonic falls in the title, not in the prefix every item shares, and not on a letter of
+    // the menu's fixed entries.
+    QStringList titulky;
+    for (const PolozkaPopisu &popis : popisy)
+        titulky << bezMnemoniky(popis.titulek);
+    QString obsazene;
+    for (const QAction *a : menu->actions())
+        if (const QChar c = MnemonikaTextu(a->text()); !c.isNull())
+            obsazene += c;
+    titulky = PridejMnemoniky(titulky, &obsazene);
     for (qsizetype i = 0; i < popisy.size(); ++i) {
-        auto *akce = new QAction(bezMnemoniky(predpona + popisy[i].titulek), this);
+        auto *akce = new QAction(bezMnemoniky(predpona) + titulky[i], this);
         akce->setData(popisy[i].slozka);
         connect(akce, &QAction::triggered, this, obsluha);
         // The first two entries of both menus are fixed; descriptions follow in listing order.
@@ -355,6 +368,7 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
 
 QMdiSubWindow *TTalvoMain::otevriOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk)
 {
+    pridejMnemonikyOkna(obsah, mnemonikyListy(menuBar()));
     QMdiSubWindow *okno = m_plocha->addSubWindow(obsah);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     // Held as a plain QObject: the frame may be half-destroyed when its content goes.

@@ -1,0 +1,22 @@
+#pragma once
+// Mnemonics for the menus and the windows (text/Mnemoniky chooses the letters): Alt and the
+// underlined letter opens a menu or presses a button, checks a box or puts the focus into the
+// input a label names.
+
+#include <QString>
+
+class QMenuBar;
+class QMenu;
+class QWidget;
+
+// The items of the bar, and in every menu below it the items of that menu, each menu on its own.
+// Items that already have a mnemonic keep it; a call after new items came gives only those one.
+void pridejMnemonikyMenu(QMenuBar *lista);
+void pridejMnemonikyMenu(QMenu *menu);
+
+// The buttons, check boxes and radio buttons with a caption and the labels with a buddy in okno,
+// in the order they were made, each a different letter and none of the letters in obsazene (lower
+// case: the menu bar's of the main window that okno lies in).
+void pridejMnemonikyOkna(QWidget *okno, const QString &obsazene = QString());
+// The mnemonic letters of the bar's menus, lower case.
+QString mnemonikyListy(const QMenuBar *lista);
