@@ -7,12 +7,15 @@
 #include "descriptions/okna/Prehled.h"
 #include "descriptions/okna/Vlastnisifra.h"
 #include "exercises/Cviceni.h"
+#include "exercises/MorseKlic.h"
 #include "exercises/MorseTrenink.h"
+#include "exercises/SemaforTest.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
+#include "windows/SemaforCteni.h"
 #include "windows/Semaforsifrujunit.h"
 #include "windows/Snekunit.h"
 #include "windows/zpravy/TiskZpravy.h"
@@ -63,7 +66,8 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
     using J = Jedinecne;
     const QString sifrovani = QStringLiteral("Sifrovani");
     const QString cviceni = QStringLiteral("CviceniSifrovani");
-    // The semaphore window, the quiz and the trainer have no report, so they enable neither Save nor Print.
+    // The semaphore windows, the quizzes, the trainer and the key have no report, so they enable neither Save nor
+    // Print.
     static const QList<DruhOkna> druhy = {
         {.druh = J::Morseovka,
          .nabidka = sifrovani,
@@ -98,6 +102,11 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .jmeno = QStringLiteral("Semafor1SD"),
          .titulek = QStringLiteral("Semafor"),
          .tvurce = [] { return new TSemaforSifrujForm; }},
+        {.druh = J::SemaforCteni,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("SemaforCteniSD"),
+         .titulek = QStringLiteral("Semafor – čtení"),
+         .tvurce = [] { return new TSemaforCteni; }},
         {.druh = J::Cviceni,
          .nabidka = cviceni,
          .jmeno = QStringLiteral("Test"),
@@ -111,6 +120,16 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .jmeno = QStringLiteral("MorseTreninkSD"),
          .titulek = QStringLiteral("Morseovka – trénink"),
          .tvurce = [] { return new TMorseTrenink; }},
+        {.druh = J::MorseKlic,
+         .nabidka = cviceni,
+         .jmeno = QStringLiteral("MorseKlicSD"),
+         .titulek = QStringLiteral("Morseovka – vysílání klíčem"),
+         .tvurce = [] { return new TMorseKlic; }},
+        {.druh = J::SemaforTest,
+         .nabidka = cviceni,
+         .jmeno = QStringLiteral("SemaforTestSD"),
+         .titulek = QStringLiteral("Semafor – test"),
+         .tvurce = [] { return new TSemaforTest; }},
     };
     return druhy;
 }

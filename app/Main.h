@@ -40,7 +40,10 @@ public:
         Snek,
         Semafor,
         Cviceni,
-        MorseTrenink
+        MorseTrenink,
+        SemaforCteni,
+        MorseKlic,
+        SemaforTest
     };
 
     explicit TTalvoMain(QWidget *parent = nullptr);

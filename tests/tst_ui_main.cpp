@@ -3,8 +3,8 @@
 #include "app/Aplikace.h"
 #include "app/Main.h"
 #include "descriptions/Ulozistepopisu.h"
-#include "support/Soubory.h"
 #include "support/OdpovidacOken.h"
+#include "support/Soubory.h"
 
 #include <QAction>
 #include <QDir>
@@ -163,8 +163,9 @@ void TestMain::stromMenu_data()
     QTest::newRow("Soubor") << u"Ulozit|Uložit|Ctrl+S; Tisk|Tisk|Ctrl+P; NastaveniTisku|Nastavení tisku; N1|-; "
                                u"Konec|Konec|Ctrl+Q"_s;
     QTest::newRow("Sifrovani") << u"Morseovka1SD|Morseovka; MrizkaSD|Mřížka; SifrovaciKolecko1SD|Šifrovací kolečko; "
-                                  u"Snek1SD|Šnek; Semafor1SD|Semafor"_s;
-    QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1; N7|-; MorseTreninkSD|Morseovka – trénink"_s;
+                                  u"Snek1SD|Šnek; Semafor1SD|Semafor; SemaforCteniSD|Semafor – čtení"_s;
+    QTest::newRow("CviceniSifrovani") << u"Test|Morseovka 1; N7|-; MorseTreninkSD|Morseovka – trénink; "
+                                         u"MorseKlicSD|Morseovka – vysílání klíčem; SemaforTestSD|Semafor – test"_s;
     QTest::newRow("PrehledSifer") << u"VlastniSifra|Vložit/editovat popis; N5|-"_s;
     QTest::newRow("VlastniSifra") << u"Nova|Nová; N3|-"_s;
     QTest::newRow("Napoveda") << u"Info1|Info; Dokumentace1|Dokumentace; Napoveda2|Nápověda"_s;
@@ -265,6 +266,9 @@ void TestMain::jedinecneOkno_data()
     QTest::newRow("Snek") << J::Snek << true << true;
     QTest::newRow("Semafor") << J::Semafor << false << false;
     QTest::newRow("Cviceni") << J::Cviceni << false << false;
+    QTest::newRow("SemaforCteni") << J::SemaforCteni << false << false;
+    QTest::newRow("MorseKlic") << J::MorseKlic << false << false;
+    QTest::newRow("SemaforTest") << J::SemaforTest << false << false;
 }
 
 void TestMain::jedinecneOkno()
