@@ -66,8 +66,7 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
     using J = Jedinecne;
     const QString sifrovani = QStringLiteral("Sifrovani");
     const QString cviceni = QStringLiteral("CviceniSifrovani");
-    // The semaphore windows, the quizzes, the trainer and the key have no report, so they enable neither Save nor
-    // Print.
+    // The semaphore window, the quiz and the trainer have no report, so they enable neither Save nor Print.
     static const QList<DruhOkna> druhy = {
         {.druh = J::Morseovka,
          .nabidka = sifrovani,

@@ -261,7 +261,11 @@ TMorseKlic::TMorseKlic(QWidget *parent) : QWidget(parent), m_dekoder(VychoziRych
     klicPlocha->setFocus();
 }
 
-TMorseKlic::~TMorseKlic() = default;
+TMorseKlic::~TMorseKlic()
+{
+    // The key lets go when it loses the focus as the window goes: that release has no window to go to.
+    klicPlocha->disconnect(this);
+}
 
 void TMorseKlic::vytvorOvladace()
 {
@@ -318,13 +322,21 @@ void TMorseKlic::vytvorOvladace()
     for (QWidget *w : std::initializer_list<QWidget *>{smazatB, tonCB})
         w->setFocusPolicy(Qt::TabFocus);
     StavZvukuLab = popisek(plocha, "StavZvukuLab", QString());
+    StavZvukuLab->setWordWrap(false);
+    StavZvukuLab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The boxes share what height the key leaves, so the window needs no scrolling at its size.
+    for (QPlainTextEdit *memo : {kodE, textE}) {
+        memo->setMinimumHeight(56);
+        memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    }
 
     auto *nastaveni = new QHBoxLayout;
     nastaveni->addWidget(RychlostLab);
     nastaveni->addWidget(rychlostSB);
     nastaveni->addSpacing(12);
     nastaveni->addWidget(tonCB);
-    nastaveni->addStretch(1);
+    nastaveni->addSpacing(12);
+    nastaveni->addWidget(StavZvukuLab, 1);
     nastaveni->addWidget(smazatB);
     auto *vzor = new QHBoxLayout;
     vzor->addWidget(VzorLab);
@@ -332,7 +344,7 @@ void TMorseKlic::vytvorOvladace()
 
     sloupec->addWidget(Label1);
     sloupec->addLayout(nastaveni);
-    sloupec->addWidget(klicPlocha, 2);
+    sloupec->addWidget(klicPlocha, 1);
     sloupec->addWidget(odhadRychlostiLab);
     sloupec->addWidget(KodLab);
     sloupec->addWidget(kodE, 1);
@@ -340,7 +352,6 @@ void TMorseKlic::vytvorOvladace()
     sloupec->addWidget(textE, 1);
     sloupec->addLayout(vzor);
     sloupec->addWidget(rozdilLab);
-    sloupec->addWidget(StavZvukuLab);
     poradiFokusu({klicPlocha, rychlostSB, tonCB, smazatB, kodE, textE, vzorE});
 }
 

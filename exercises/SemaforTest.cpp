@@ -1,21 +1,22 @@
 #include "exercises/SemaforTest.h"
 
 #include "resources/Pisma.h"
-#include "resources/Zdroje.h"
+#include "resources/kresby/KresbaSemafor.h"
 #include "windows/formular/Formular.h"
 
 #include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
 constexpr QSize Navrh(560, 420);
-constexpr int StranaObrazku = 48;
-constexpr QSize VelikostVolby(96, 72);
+constexpr int StranaObrazku = 64;
+constexpr QSize VelikostVolby(96, 80);
 } // namespace
 
 TSemaforTest::TSemaforTest(QWidget *parent) : TSemaforTest(quint32(QDateTime::currentMSecsSinceEpoch()), parent) {}
@@ -96,9 +97,16 @@ void TSemaforTest::vytvorOvladace()
 
 const QPixmap &TSemaforTest::bitmapa(int obrazek)
 {
+    // Drawn without the letter and digit that the program's bitmaps carry beside the figure.
     QPixmap &bitmapa = m_bitmapy.at(std::size_t(obrazek - 1));
-    if (bitmapa.isNull())
-        bitmapa = bitmapaZdroje(obrazek);
+    if (bitmapa.isNull()) {
+        const qreal meritko = devicePixelRatioF();
+        bitmapa = QPixmap(QSize(StranaObrazku, StranaObrazku) * meritko);
+        bitmapa.setDevicePixelRatio(meritko);
+        bitmapa.fill(Qt::white);
+        QPainter malir(&bitmapa);
+        kresliSemafor(malir, QRectF(0, 0, StranaObrazku, StranaObrazku), obrazek, false);
+    }
     return bitmapa;
 }
 

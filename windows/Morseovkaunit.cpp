@@ -120,8 +120,9 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
                        QStringLiteral("Otevře okno, které tutéž morseovku bliká jako světlo (F11 celá obrazovka, Esc "
                                       "zavře)."));
     svetloB->setAccessibleName(QStringLiteral("Světlo"));
+    // Narrow enough that the four buttons leave the speed boxes their whole captions.
     for (QPushButton *b : {PrehratB, ZastavitB, UlozitZvukB, svetloB})
-        b->setMinimumWidth(90);
+        b->setMinimumWidth(64);
     RychlostLab = popisek(plocha, "RychlostLab", QStringLiteral("Rychlost (slov/min):"));
     rychlostE = cislo(plocha, "rychlostE", NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov,
                       NastaveniZvuku{}.slovZaMinutu);

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr QSize Navrh(720, 560);
+constexpr QSize Navrh(720, 600);
 constexpr int StranaObrazku = 48;
 constexpr int ZnakuVRadku = 10;
 
@@ -58,7 +58,11 @@ void TSemaforCteni::vytvorOvladace()
     mrizka->setSpacing(4);
     for (int i = 1; i <= SemaforPocetObrazku; ++i) {
         QPushButton *b = tlacitko(plocha, QStringLiteral("znak%1B").arg(i), QString(), popisZnaku(i));
-        b->setIcon(QIcon(bitmapa(i)));
+        // The picture of the space is blank: its button says what it is instead.
+        if (i == SemaforMezera)
+            b->setText(QStringLiteral("mezera"));
+        else
+            b->setIcon(QIcon(bitmapa(i)));
         b->setIconSize(QSize(StranaObrazku, StranaObrazku));
         b->setFixedSize(StranaObrazku + 12, StranaObrazku + 12);
         b->setAccessibleName(popisZnaku(i));
@@ -79,14 +83,14 @@ void TSemaforCteni::vytvorOvladace()
     prijateLW->setIconSize(QSize(StranaObrazku, StranaObrazku));
     prijateLW->setGridSize(QSize(StranaObrazku + 4, StranaObrazku + 4));
     prijateLW->setSelectionMode(QAbstractItemView::NoSelection);
-    prijateLW->setMinimumHeight(2 * StranaObrazku + 16);
+    prijateLW->setMinimumHeight(2 * (StranaObrazku + 4) + 8);
     PrijateLab->setBuddy(prijateLW);
 
     TextLab = popisek(plocha, "TextLab", QStringLiteral("Pře&čtený text"), true);
     textE = memo(plocha, "textE");
     textE->setReadOnly(true);
     textE->setAccessibleName(QStringLiteral("Přečtený text"));
-    textE->setMaximumHeight(72);
+    textE->setFixedHeight(56);
     TextLab->setBuddy(textE);
     rezimLab = popisek(plocha, "rezimLab", QString());
     rezimLab->setAccessibleName(QStringLiteral("Režim čtení"));

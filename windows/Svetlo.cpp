@@ -56,6 +56,7 @@ TSvetlo::TSvetlo(const QString &kod, const NastaveniZvuku &nastaveni, QWidget *p
     opakovatCB->setToolTip(QStringLiteral("Na konci začne kód znovu."));
     znovuB = tlacitko(ovladaniW, "znovuB", QStringLiteral("&Znovu"), QStringLiteral("Začne kód od začátku."));
     znovuB->setAccessibleName(QStringLiteral("Znovu"));
+    znovuB->setMinimumWidth(80);
     napovedaLab = popisek(ovladaniW, "napovedaLab", QStringLiteral("F11 celá obrazovka, Esc zavře."));
     napovedaLab->setWordWrap(false);
     stavLab = popisek(ovladaniW, "stavLab", QString());
@@ -74,7 +75,6 @@ TSvetlo::TSvetlo(const QString &kod, const NastaveniZvuku &nastaveni, QWidget *p
     sloupec->setSpacing(0);
     sloupec->addWidget(plochaSvetla, 1);
     sloupec->addWidget(ovladaniW);
-    setFont(ovladaniW->font());
 
     m_casovac = new QTimer(this);
     m_casovac->setSingleShot(true);
