@@ -26,6 +26,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <numbers>
 
@@ -90,14 +91,18 @@ public:
     // Sounds or silences the tone; false with the reason when there is no output to play it.
     bool zapni(bool zapnuto, QString *chyba)
     {
-        if (!m_vystup && zapnuto && !otevri(chyba))
+        // An output that could not be opened is not tried again on every press, only after vypni().
+        if (!m_vystup && zapnuto && (m_nedostupny || !otevri(chyba))) {
+            m_nedostupny = true;
             return false;
+        }
         if (m_zdroj)
             m_zdroj->zapni(zapnuto);
         return true;
     }
     void vypni()
     {
+        m_nedostupny = false;
         if (m_vystup)
             m_vystup->stop();
         m_vystup.reset();
@@ -134,6 +139,7 @@ private:
 
     std::unique_ptr<ZdrojTonuKlice> m_zdroj;
     std::unique_ptr<QAudioSink> m_vystup;
+    bool m_nedostupny = false;
 };
 
 TKlicPlocha::TKlicPlocha(QWidget *parent) : QWidget(parent)
@@ -390,7 +396,7 @@ void TMorseKlic::klicDolu()
     m_ticho->stop();
     if (tonCB->isChecked()) {
         QString chyba;
-        if (!m_ton->zapni(true, &chyba))
+        if (!m_ton->zapni(true, &chyba) && !chyba.isEmpty())
             StavZvukuLab->setText(chyba);
     }
     ukaz();
@@ -436,13 +442,26 @@ void TMorseKlic::ukaz()
         kodE->moveCursor(QTextCursor::End);
     }
     // The text shows the letters that are complete; it changes only when one more is.
-    const qsizetype konecZnaku = kod.endsWith(u'/') ? kod.size() : m_dekodovanoDo;
-    if (konecZnaku != m_dekodovanoDo) {
-        m_dekodovanoDo = konecZnaku;
-        m_text = MorseDesifruj(QStringView(kod).first(konecZnaku), MorseSInterpunkci, ZapisCh::JakoZnak);
-        textE->setPlainText(m_text);
-        textE->moveCursor(QTextCursor::End);
-        ukazRozdil();
+    // Only the letters completed since the last time are decoded and added, so a long message costs
+    // in proportion to its length. The decoder writes at most "//" between letters: a new piece that
+    // starts with "/" is the second half of a word gap that follows the letter decoded before.
+    if (kod.endsWith(u'/') && kod.size() > m_dekodovanoDo) {
+        QStringView kus = QStringView(kod).sliced(m_dekodovanoDo);
+        QString pridano;
+        if (m_dekodovanoDo > 0 && kus.startsWith(u'/')) {
+            pridano = QStringLiteral(" ");
+            kus = kus.sliced(1);
+        }
+        pridano += MorseDesifruj(kus, MorseSInterpunkci, ZapisCh::JakoZnak);
+        m_dekodovanoDo = kod.size();
+        if (!pridano.isEmpty()) {
+            m_text += pridano;
+            QTextCursor kurzor(textE->document());
+            kurzor.movePosition(QTextCursor::End);
+            kurzor.insertText(pridano);
+            textE->moveCursor(QTextCursor::End);
+            ukazRozdil();
+        }
     }
     odhadRychlostiLab->setText(QStringLiteral("Odhad rychlosti: %1 slov/min").arg(m_dekoder.odhadSlovZaMinutu()));
 }

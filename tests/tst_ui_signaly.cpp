@@ -29,8 +29,7 @@ class TestSignaly : public QObject
 private slots:
     void klic_data();
     void klic();
-    void tichoDokonciZnak();
-    void smazat();
+    void tichoASmazat();
     void rozdil_data();
     void rozdil();
     void semaforCteni_data();
@@ -40,6 +39,8 @@ private slots:
     void planSvetla_data();
     void planSvetla();
     void oknoSvetla();
+    void svetloZMorseovky_data();
+    void svetloZMorseovky();
 };
 
 namespace {
@@ -102,6 +103,17 @@ QList<int> delkyKodu(QStringView kod, int jednotka, int nerovnost = 0)
         delky[i] = delky[i] * (200 + nerovnost * int(i * 7 % 5 - 2)) / 200;
     return delky;
 }
+// The lamp's plan as the start of every stretch (on or off, ms) and the end of the last one.
+QList<std::pair<bool, qint64>> zacatkyUseku(const QString &kod, const NastaveniZvuku &nastaveni, qint64 *konec)
+{
+    PlanSvetla plan(kod, nastaveni);
+    QList<std::pair<bool, qint64>> useky;
+    bool zapnuto = false;
+    *konec = 0;
+    for (qint64 zacatek = 0; plan.dalsi(&zapnuto, konec); zacatek = *konec)
+        useky.append({zapnuto, zacatek});
+    return useky;
+}
 } // namespace
 
 void TestSignaly::klic_data()
@@ -111,15 +123,14 @@ void TestSignaly::klic_data()
     QTest::addColumn<int>("nerovnost");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("jak");
-    QTest::addColumn<int>("odhadOd");
-    QTest::addColumn<int>("odhadDo");
-    QTest::newRow("sos at the box speed") << 12 << 100 << 0 << u"sos"_s << u"mezernik"_s << 11 << 13;
-    QTest::newRow("two words by mouse") << 8 << 150 << 0 << u"ahoj vole"_s << u"mys"_s << 7 << 9;
-    QTest::newRow("auto-repeat ignored") << 10 << 120 << 0 << u"test"_s << u"opakovani"_s << 9 << 11;
+    QTest::addColumn<int>("odhad"); // the estimate, give or take 2
+    QTest::newRow("sos at the box speed") << 12 << 100 << 0 << u"sos"_s << u"mezernik"_s << 12;
+    QTest::newRow("two words by mouse") << 8 << 150 << 0 << u"ahoj vole"_s << u"mys"_s << 8;
+    QTest::newRow("auto-repeat ignored") << 10 << 120 << 0 << u"test"_s << u"opakovani"_s << 10;
     // The box says 8, the sender keys at 11: the reader follows.
-    QTest::newRow("faster sender followed") << 8 << 109 << 0 << u"paris paris"_s << u"mezernik"_s << 10 << 12;
-    QTest::newRow("slower sender followed") << 12 << 150 << 0 << u"eeettt mmm"_s << u"mezernik"_s << 7 << 9;
-    QTest::newRow("uneven sender") << 8 << 150 << 25 << u"na tabore 2026"_s << u"mezernik"_s << 6 << 10;
+    QTest::newRow("faster sender followed") << 8 << 109 << 0 << u"paris paris"_s << u"mezernik"_s << 11;
+    QTest::newRow("slower sender followed") << 12 << 150 << 0 << u"eeettt mmm"_s << u"mezernik"_s << 8;
+    QTest::newRow("uneven sender") << 8 << 150 << 25 << u"na tabore 2026"_s << u"mezernik"_s << 8;
 }
 
 // Taps with a known timing give the code and the text, the estimate follows the sender.
@@ -130,8 +141,7 @@ void TestSignaly::klic()
     QFETCH(int, nerovnost);
     QFETCH(QString, text);
     QFETCH(QString, jak);
-    QFETCH(int, odhadOd);
-    QFETCH(int, odhadDo);
+    QFETCH(int, odhad);
     TMorseKlic okno;
     qint64 cas = 1000;
     okno.nastavHodiny([&cas] { return cas; });
@@ -142,14 +152,13 @@ void TestSignaly::klic()
     okno.tichoUplynulo();
     QCOMPARE(najdi<QPlainTextEdit>(okno, "kodE")->toPlainText(), kod);
     QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), text);
-    const QString odhad = najdi<QLabel>(okno, "odhadRychlostiLab")->text();
-    QVERIFY2(odhad.startsWith(u"Odhad rychlosti: ") && odhad.endsWith(u" slov/min"), qPrintable(odhad));
-    const int slov = odhad.section(u' ', 2, 2).toInt();
-    QVERIFY2(slov >= odhadOd && slov <= odhadDo, qPrintable(odhad));
+    const QString popis = najdi<QLabel>(okno, "odhadRychlostiLab")->text();
+    QVERIFY2(popis.startsWith(u"Odhad rychlosti: ") && popis.endsWith(u" slov/min"), qPrintable(popis));
+    QVERIFY2(std::abs(popis.section(u' ', 2, 2).toInt() - odhad) <= 2, qPrintable(popis));
 }
 
-// The window's own timer completes the letter after three units of silence, not before.
-void TestSignaly::tichoDokonciZnak()
+// The window's own timer completes the letter after three units of silence, not before; Smazat.
+void TestSignaly::tichoASmazat()
 {
     TMorseKlic okno;
     qint64 cas = 0;
@@ -166,14 +175,11 @@ void TestSignaly::tichoDokonciZnak()
     cas += 1000;
     posli(okno, cas, {30, 30}, u"mezernik"_s);
     QCOMPARE(kod->toPlainText(), u".-//."_s);
-}
 
-// Smazat clears the code, the text and the comparison; the pause before the next press is no gap.
-void TestSignaly::smazat()
-{
-    TMorseKlic okno;
-    qint64 cas = 0;
-    okno.nastavHodiny([&cas] { return cas; });
+    // Smazat clears the code, the text and the comparison; the pause before the next press is no gap.
+    QTest::mouseClick(najdi<QPushButton>(okno, "smazatB"), Qt::LeftButton);
+    QCOMPARE(kod->toPlainText(), QString());
+    najdi<QSpinBox>(okno, "rychlostSB")->setValue(12);
     najdi<QLineEdit>(okno, "vzorE")->setText(u"ee"_s);
     posli(okno, cas, {100, 300, 100, 300}, u"mezernik"_s);
     okno.tichoUplynulo();
@@ -203,8 +209,6 @@ void TestSignaly::rozdil_data()
     QTest::addColumn<QString>("vzor");
     QTest::addColumn<QString>("rozdil");
     QTest::newRow("no pattern") << u"abc"_s << u"  "_s << QString();
-    QTest::newRow("same") << u"ahoj"_s << u"Ahoj"_s << u"Shoda se vzorem."_s;
-    QTest::newRow("so far") << u"aho"_s << u"ahoj"_s << u"Zatím bez chyby (3 z 4 znaků)."_s;
     QTest::newRow("diacritics and spaces") << u"sla kura "_s << u"  Šla   kůra"_s << u"Shoda se vzorem."_s;
     QTest::newRow("third letter") << u"abx"_s << u"abc"_s << u"První rozdíl na 3. znaku: čeká se „c“, přijato „x“."_s;
     QTest::newRow("a missing space") << u"ab"_s << u"a b"_s
@@ -337,17 +341,12 @@ void TestSignaly::planSvetla()
         tony.last().second = double(i + 1);
         posledniZvuk = i;
     }
-    PlanSvetla plan(kod, nastaveni);
-    QVERIFY(plan.maTon());
-    QList<std::pair<double, double>> svetla;
-    qint64 zacatek = 0;
     qint64 konec = 0;
-    bool zapnuto = false;
-    while (plan.dalsi(&zapnuto, &konec)) {
-        if (zapnuto)
-            svetla.append({double(zacatek), double(konec)});
-        zacatek = konec;
-    }
+    const QList<std::pair<bool, qint64>> useky = zacatkyUseku(kod, nastaveni, &konec);
+    QList<std::pair<double, double>> svetla;
+    for (qsizetype i = 0; i < useky.size(); ++i)
+        if (useky[i].first)
+            svetla.append({double(useky[i].second), double(i + 1 < useky.size() ? useky[i + 1].second : konec)});
     QCOMPARE(svetla.size(), tony.size());
     QCOMPARE(svetla.size(), kod.count(u'.') + kod.count(u'-'));
     const double msNaVzorek = 1000.0 / nastaveni.vzorkovani;
@@ -360,7 +359,7 @@ void TestSignaly::planSvetla()
 }
 
 // The window runs the plan: its switches in order at the planned times, dark at the end, again
-// with Opakovat; F11 and Esc. How late the switches come is printed, not checked (a loaded machine).
+// with Opakovat; F11 and Esc.
 void TestSignaly::oknoSvetla()
 {
     NastaveniZvuku nastaveni;
@@ -374,32 +373,15 @@ void TestSignaly::oknoSvetla()
     svetlo.spust();
     QVERIFY(konec.wait(5000));
     QVERIFY(!svetlo.sviti());
-    QList<qint64> planovane;
     qint64 trvaniMs = 0;
-    {
-        PlanSvetla plan(kod, nastaveni);
-        qint64 zacatek = 0;
-        qint64 konecMs = 0;
-        bool zapnuto = false;
-        while (plan.dalsi(&zapnuto, &konecMs)) {
-            planovane.append(zacatek * 1000);
-            zacatek = konecMs;
-        }
-        trvaniMs = konecMs;
-    }
+    const QList<std::pair<bool, qint64>> planovane = zacatkyUseku(kod, nastaveni, &trvaniMs);
     QCOMPARE(prepnuti.size(), planovane.size());
-    qint64 nejvic = 0;
-    qint64 soucet = 0;
     for (qsizetype i = 0; i < prepnuti.size(); ++i) {
-        QCOMPARE(prepnuti[i][0].toBool(), i % 2 == 1);
-        QCOMPARE(prepnuti[i][1].toLongLong(), planovane[i]);
-        const qint64 pozde = prepnuti[i][2].toLongLong() - planovane[i];
-        QVERIFY(pozde >= 0);
-        nejvic = std::max(nejvic, pozde);
-        soucet += pozde;
+        QCOMPARE(prepnuti[i][0].toBool(), planovane[i].first);
+        QCOMPARE(prepnuti[i][1].toLongLong(), planovane[i].second * 1000);
+        // Never early; how late is measured by bench/MereniSvetla.cpp, not checked here.
+        QVERIFY(prepnuti[i][2].toLongLong() >= prepnuti[i][1].toLongLong());
     }
-    qInfo("lamp lateness over %lld switches: mean %lld us, max %lld us", qint64(prepnuti.size()),
-          soucet / prepnuti.size(), nejvic);
 
     prepnuti.clear();
     najdi<QCheckBox>(svetlo, "opakovatCB")->setChecked(true);
@@ -408,7 +390,7 @@ void TestSignaly::oknoSvetla()
     QCOMPARE(konec.size(), 1);
     // The second pass goes on from the end of the first.
     QCOMPARE(prepnuti[planovane.size()][0].toBool(), true);
-    QCOMPARE(prepnuti[planovane.size()][1].toLongLong(), trvaniMs * 1000 + planovane[1]);
+    QCOMPARE(prepnuti[planovane.size()][1].toLongLong(), (trvaniMs + planovane[1].second) * 1000);
 
     QTest::keyClick(&svetlo, Qt::Key_F11);
     QVERIFY(svetlo.isFullScreen());
@@ -417,6 +399,47 @@ void TestSignaly::oknoSvetla()
     QVERIFY(!svetlo.isFullScreen());
     QTest::keyClick(&svetlo, Qt::Key_Escape);
     QVERIFY(!svetlo.isVisible());
+}
+
+void TestSignaly::svetloZMorseovky_data()
+{
+    QTest::addColumn<QString>("zdroj");
+    QTest::addColumn<QString>("tlacitko"); // pressed before "Světlo"; empty for none
+    QTest::addColumn<QString>("kod");      // the lamp's code; empty when no lamp opens
+    QTest::newRow("the source's code") << u"sos"_s << QString() << u".../---/.../"_s;
+    QTest::newRow("the target after Zašifruj") << u"ahoj"_s << u"ZasifrujB"_s << u".-/..../---/.---/"_s;
+    QTest::newRow("the code decoded") << u".-/-..."_s << u"DesifrujB"_s << u".-/-.../"_s;
+    QTest::newRow("nothing to flash") << u"???"_s << QString() << QString();
+}
+
+// "Světlo" in the Morse window opens one lamp on the code "Přehrát" plays, at the window's speeds.
+void TestSignaly::svetloZMorseovky()
+{
+    QFETCH(QString, zdroj);
+    QFETCH(QString, tlacitko);
+    QFETCH(QString, kod);
+    TMorseovkaForm okno;
+    okno.show();
+    najdi<QPlainTextEdit>(okno, "Zdroj")->setPlainText(zdroj);
+    najdi<QSpinBox>(okno, "rychlostE")->setValue(20);
+    if (!tlacitko.isEmpty())
+        QTest::mouseClick(najdi<QPushButton>(okno, tlacitko.toLatin1()), Qt::LeftButton);
+    auto *svetloB = najdi<QPushButton>(okno, "svetloB");
+    QTest::mouseClick(svetloB, Qt::LeftButton);
+    QTest::mouseClick(svetloB, Qt::LeftButton);
+    const QList<TSvetlo *> svetla = okno.findChildren<TSvetlo *>();
+    if (kod.isEmpty()) {
+        QVERIFY(svetla.isEmpty());
+        QCOMPARE(najdi<QLabel>(okno, "StavZvukuLab")->text(), u"Není co ukázat."_s);
+        return;
+    }
+    // The second press replaced the first lamp.
+    QTRY_COMPARE(okno.findChildren<TSvetlo *>().size(), 1);
+    TSvetlo *svetlo = okno.findChildren<TSvetlo *>().first();
+    QVERIFY(svetlo->isWindow() && svetlo->isVisible() && svetlo->bezi());
+    QCOMPARE(svetlo->objectName(), u"SvetloForm"_s);
+    QCOMPARE(svetlo->plan().kod(), kod);
+    QCOMPARE(svetlo->plan().nastaveni().slovZaMinutu, 20);
 }
 
 QTEST_MAIN(TestSignaly)

@@ -34,6 +34,8 @@ public:
     void naZacatek();
     // Whether the code has a tone at all (else the plan has no stretches).
     bool maTon() const { return m_maTon; }
+    const QString &kod() const { return m_kod; }
+    const NastaveniZvuku &nastaveni() const { return m_nastaveni; }
 
 private:
     QString m_kod;
@@ -51,6 +53,7 @@ public:
     TSvetlo(const QString &kod, const NastaveniZvuku &nastaveni, QWidget *parent = nullptr);
 
     bool sviti() const { return m_sviti; }
+    const PlanSvetla &plan() const { return m_plan; }
     bool bezi() const;
 
 public slots:
