@@ -7,7 +7,9 @@
 #include "descriptions/okna/Prehled.h"
 #include "descriptions/okna/Vlastnisifra.h"
 #include "exercises/Cviceni.h"
+#include "exercises/MorseKlic.h"
 #include "exercises/MorseTrenink.h"
+#include "exercises/SemaforTest.h"
 #include "game/PripravaHry.h"
 #include "resources/Pisma.h"
 #include "text/Cisteni.h"
@@ -15,6 +17,7 @@
 #include "windows/Koleckosifrujunit.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/Mrizkaunit.h"
+#include "windows/SemaforCteni.h"
 #include "windows/Semaforsifrujunit.h"
 #include "windows/Snekunit.h"
 #include "windows/formular/Mnemoniky.h"
@@ -116,6 +119,12 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .tvurce = [] { return new TPripravaHryForm; },
          .ulozit = true,
          .tisk = true},
+        {.druh = J::SemaforCteni,
+         .nabidka = sifrovani,
+         .jmeno = QStringLiteral("SemaforCteniSD"),
+         .titulek = QStringLiteral("Semafor – čtení"),
+         .tvurce = [] { return new TSemaforCteni; },
+         .popis = QStringLiteral("Semafor")},
         {.druh = J::Cviceni,
          .nabidka = cviceni,
          .jmeno = QStringLiteral("Test"),
@@ -131,6 +140,18 @@ const QList<TTalvoMain::DruhOkna> &TTalvoMain::druhyOken()
          .titulek = QStringLiteral("Morseovka – trénink"),
          .tvurce = [] { return new TMorseTrenink; },
          .popis = QStringLiteral("Morseovka")},
+        {.druh = J::MorseKlic,
+         .nabidka = cviceni,
+         .jmeno = QStringLiteral("MorseKlicSD"),
+         .titulek = QStringLiteral("Morseovka – vysílání klíčem"),
+         .tvurce = [] { return new TMorseKlic; },
+         .popis = QStringLiteral("Morseovka")},
+        {.druh = J::SemaforTest,
+         .nabidka = cviceni,
+         .jmeno = QStringLiteral("SemaforTestSD"),
+         .titulek = QStringLiteral("Semafor – test"),
+         .tvurce = [] { return new TSemaforTest; },
+         .popis = QStringLiteral("Semafor")},
     };
     return druhy;
 }

@@ -41,7 +41,10 @@ public:
         Semafor,
         Cviceni,
         MorseTrenink,
-        PripravaHry
+        PripravaHry,
+        SemaforCteni,
+        MorseKlic,
+        SemaforTest
     };
 
     explicit TTalvoMain(QWidget *parent = nullptr);

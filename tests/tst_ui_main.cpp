@@ -165,8 +165,10 @@ void TestMain::stromMenu_data()
     QTest::newRow("Soubor") << u"Ulozit|&Uložit|Ctrl+S; Tisk|&Tisk|Ctrl+P; NastaveniTisku|&Nastavení tisku; N1|-; "
                                u"Konec|&Konec|Ctrl+Q"_s;
     QTest::newRow("Sifrovani") << u"Morseovka1SD|&Morseovka; MrizkaSD|Mříž&ka; SifrovaciKolecko1SD|Š&ifrovací kolečko; "
-                                  u"Snek1SD|Š&nek; Semafor1SD|&Semafor; N6|-; PripravaHrySD|&Příprava hry pro hlídky"_s;
-    QTest::newRow("CviceniSifrovani") << u"Test|&Morseovka 1; N7|-; MorseTreninkSD|Morseovka – &trénink"_s;
+                                  u"Snek1SD|Š&nek; Semafor1SD|&Semafor; N6|-; PripravaHrySD|&Příprava hry pro hlídky; "
+                                  u"SemaforCteniSD|S&emafor – čtení"_s;
+    QTest::newRow("CviceniSifrovani") << u"Test|&Morseovka 1; N7|-; MorseTreninkSD|Morseovka – &trénink; "
+                                         u"MorseKlicSD|Morseovka – &vysílání klíčem; SemaforTestSD|&Semafor – test"_s;
     QTest::newRow("PrehledSifer") << u"VlastniSifra|&Vložit/editovat popis; N5|-"_s;
     QTest::newRow("VlastniSifra") << u"Nova|&Nová; N3|-"_s;
     QTest::newRow("Napoveda") << u"Info1|&Info; Dokumentace1|&Dokumentace; Napoveda2|&Nápověda|F1"_s;
@@ -268,6 +270,9 @@ void TestMain::jedinecneOkno_data()
     QTest::newRow("Snek") << J::Snek << true << true;
     QTest::newRow("Semafor") << J::Semafor << false << false;
     QTest::newRow("Cviceni") << J::Cviceni << false << false;
+    QTest::newRow("SemaforCteni") << J::SemaforCteni << false << false;
+    QTest::newRow("MorseKlic") << J::MorseKlic << false << false;
+    QTest::newRow("SemaforTest") << J::SemaforTest << false << false;
 }
 
 void TestMain::jedinecneOkno()

@@ -3,6 +3,7 @@
 #include "ciphers/Morseovka.h"
 #include "text/Cisteni.h"
 #include "windows/PrehravacMorseovky.h"
+#include "windows/Svetlo.h"
 #include "windows/formular/DialogSouboru.h"
 #include "windows/formular/Formular.h"
 #include "windows/zpravy/TabulkaMorseovky.h"
@@ -34,6 +35,7 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
     connect(PrehratB, &QPushButton::clicked, this, &TMorseovkaForm::PrehratBClick);
     connect(ZastavitB, &QPushButton::clicked, this, &TMorseovkaForm::ZastavitBClick);
     connect(UlozitZvukB, &QPushButton::clicked, this, &TMorseovkaForm::UlozitZvukBClick);
+    connect(svetloB, &QPushButton::clicked, this, &TMorseovkaForm::svetloBClick);
     connect(tabulkaB, &QPushButton::clicked, this, &TMorseovkaForm::tabulkaBClick);
     m_prehravac = new TPrehravacMorseovky(this);
     connect(m_prehravac, &TPrehravacMorseovky::skonceno, this, [this](const QString &chyba) {
@@ -114,8 +116,13 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
     ZastavitB->setEnabled(false);
     UlozitZvukB = tlacitko(plocha, "UlozitZvukB", QStringLiteral("Uložit zvuk…"),
                            QStringLiteral("Uloží tentýž zvuk do souboru WAV."));
-    for (QPushButton *b : {PrehratB, ZastavitB, UlozitZvukB})
-        b->setMinimumWidth(90);
+    svetloB = tlacitko(plocha, "svetloB", QStringLiteral("&Světlo"),
+                       QStringLiteral("Otevře okno, které tutéž morseovku bliká jako světlo (F11 celá obrazovka, Esc "
+                                      "zavře)."));
+    svetloB->setAccessibleName(QStringLiteral("Světlo"));
+    // Narrow enough that the four buttons leave the speed boxes their whole captions.
+    for (QPushButton *b : {PrehratB, ZastavitB, UlozitZvukB, svetloB})
+        b->setMinimumWidth(64);
     RychlostLab = popisek(plocha, "RychlostLab", QStringLiteral("Rychlost (slov/min):"));
     rychlostE = cislo(plocha, "rychlostE", NastaveniZvuku::NejmeneSlov, NastaveniZvuku::NejviceSlov,
                       NastaveniZvuku{}.slovZaMinutu);
@@ -150,6 +157,7 @@ QLayout *TMorseovkaForm::vytvorRadekZvuku(QWidget *plocha)
     radek->addWidget(PrehratB);
     radek->addWidget(ZastavitB);
     radek->addWidget(UlozitZvukB);
+    radek->addWidget(svetloB);
     radek->addSpacing(12);
     radek->addWidget(RychlostLab);
     radek->addWidget(rychlostE);
@@ -239,6 +247,21 @@ void TMorseovkaForm::PrehratBClick()
 void TMorseovkaForm::ZastavitBClick()
 {
     m_prehravac->zastav();
+}
+
+void TMorseovkaForm::svetloBClick()
+{
+    const QString kod = kodKPrehrani();
+    if (UsekyMorseovky(kod).isEmpty()) {
+        ukazStavZvuku(QStringLiteral("Není co ukázat."));
+        return;
+    }
+    if (m_svetlo)
+        m_svetlo->close();
+    m_svetlo = new TSvetlo(kod, nastaveniZvuku(), this);
+    m_svetlo->setAttribute(Qt::WA_DeleteOnClose);
+    m_svetlo->show();
+    m_svetlo->activateWindow();
 }
 
 QFileDialog *TMorseovkaForm::dialogZvuku()

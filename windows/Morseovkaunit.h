@@ -8,6 +8,8 @@
 #include "ciphers/MorseovkaZvuk.h"
 #include "windows/NastrojoveOkno.h"
 
+#include <QPointer>
+
 class QCheckBox;
 class QFileDialog;
 class QFrame;
@@ -19,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class TPrehravacMorseovky;
+class TSvetlo;
 
 class TMorseovkaForm : public TOknoSeZpravou
 {
@@ -49,6 +52,8 @@ public slots:
     void PrehratBClick();
     void ZastavitBClick();
     void UlozitZvukBClick();
+    // "Světlo": the lamp window flashing the same code at the same speeds (one lamp at a time).
+    void svetloBClick();
     // "Vytisknout tabulku": the chart of the codes and mnemonic words, through the print dialog.
     void tabulkaBClick();
 
@@ -78,6 +83,7 @@ private:
     QPushButton *PrehratB = nullptr;
     QPushButton *ZastavitB = nullptr;
     QPushButton *UlozitZvukB = nullptr;
+    QPushButton *svetloB = nullptr;
     QLabel *RychlostLab = nullptr;
     QSpinBox *rychlostE = nullptr;
     QLabel *EfektivniRychlostLab = nullptr;
@@ -88,6 +94,7 @@ private:
 
     TPrehravacMorseovky *m_prehravac = nullptr;
     QFileDialog *m_dialogZvuku = nullptr;
+    QPointer<TSvetlo> m_svetlo;
     // The cleaned source of the last "Dešifruj", while the target shows what it decoded to.
     QString m_desifrovanyKod;
     bool m_cilZDesifrovani = false;

@@ -142,7 +142,7 @@ void kresliPopisky(QPainter &malir, const Znameni &z)
 }
 } // namespace
 
-void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo)
+void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo, bool popisky)
 {
     if (cislo < 1 || cislo > int(Signaly.size()))
         return;
@@ -154,7 +154,8 @@ void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo)
     malir.setRenderHint(QPainter::Antialiasing);
     malir.setRenderHint(QPainter::TextAntialiasing);
     kresliPostavu(malir, z);
-    kresliPopisky(malir, z);
+    if (popisky)
+        kresliPopisky(malir, z);
     malir.restore();
 }
 

@@ -10,5 +10,6 @@ class QPainter;
 
 // Draws sign cislo (1-27 as the encoder numbers them) into obdelnik, keeping the square shape
 // and centring it; the space (28) and any other number leave obdelnik untouched. The painter's
-// state is the same afterwards.
-void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo);
+// state is the same afterwards. Without popisky the figure is drawn alone, without the letter and
+// digit beside it (for a quiz, where they would give the answer away).
+void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo, bool popisky = true);
