@@ -10,6 +10,36 @@ namespace {
 // Qt's catalogue "qt" gathers the catalogues of its modules (qtbase, whose dialogs these are, and
 // qtmultimedia, whose errors the sound player passes on).
 constexpr char Katalog[] = "qt";
+
+// The texts of Qt 6's file dialog that its Czech catalogue does not have yet: the kinds of entries in
+// its list, asked for under a context that Qt 6 renamed.
+struct Doplneny
+{
+    const char *kontext;
+    const char *text;
+    const char16_t *preklad;
+};
+constexpr Doplneny Doplnene[] = {
+    {"QAbstractFileIconProvider", "Folder", u"Složka"},     {"QAbstractFileIconProvider", "Drive", u"Jednotka"},
+    {"QAbstractFileIconProvider", "Shortcut", u"Zástupce"}, {"QAbstractFileIconProvider", "Alias", u"Alias"},
+    {"QAbstractFileIconProvider", "Unknown", u"Neznámý"},
+};
+
+class DoplnekPrekladu : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char *kontext, const char *text, const char *, int) const override
+    {
+        for (const Doplneny &doplneny : Doplnene)
+            if (qstrcmp(kontext, doplneny.kontext) == 0 && qstrcmp(text, doplneny.text) == 0)
+                return QString::fromUtf16(doplneny.preklad);
+        return {};
+    }
+
+    bool isEmpty() const override { return false; }
+};
 } // namespace
 
 bool NactiCeskyPreklad(QCoreApplication &aplikace, QString *chyba)
@@ -39,5 +69,9 @@ bool NactiCeskyPreklad(QCoreApplication &aplikace, const QString &slozka, QStrin
         delete preklad;
         return false;
     }
+    // Installed after the catalogue, so it is asked first; it answers only what the catalogue lacks.
+    QCoreApplication::installTranslator(new DoplnekPrekladu(preklad));
+    // Numbers in the dialogs' fields (the page set-up's margins) as a Czech reader writes them.
+    QLocale::setDefault(cesky);
     return true;
 }

@@ -11,9 +11,11 @@ class QCoreApplication;
 inline constexpr char JmenoCeskehoPrekladu[] = "CeskyPrekladQt";
 
 // Loads Qt's Czech translations from Qt's translations folder (QLibraryInfo::TranslationsPath, where
-// Debian's qt6-translations-l10n puts them) and installs them in aplikace, which owns them. True when
-// they are installed, also when an earlier call installed them (they are installed once). False when
-// they cannot be read, with the reason in *chyba: the dialogs then stay in English.
+// Debian's qt6-translations-l10n puts them) and installs them in aplikace, which owns them, with the
+// few texts of Qt 6's file dialog that the catalogue lacks; makes Czech the default locale, so numbers
+// in the dialogs' fields (the page set-up's margins) read as Czech too. True when they are installed,
+// also when an earlier call installed them (they are installed once). False when they cannot be read, with the reason in *chyba:
+// the dialogs then stay in English and the locale is left as it was.
 bool NactiCeskyPreklad(QCoreApplication &aplikace, QString *chyba = nullptr);
 
 // Loads the Czech translations of Qt from slozka instead; what NactiCeskyPreklad does with Qt's folder.

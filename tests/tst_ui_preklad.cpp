@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -44,6 +46,7 @@ struct Ukazane
 {
     QStringList tlacitka;
     QStringList popisky;
+    QStringList cisla;
     bool odpovezeno = false;
 };
 Ukazane ukazAZavri(QDialog *dialog)
@@ -52,6 +55,8 @@ Ukazane ukazAZavri(QDialog *dialog)
     OdpovidacOken odpovidac([&ukazane](QWidget *okno) {
         ukazane.tlacitka = textyTlacitek(okno);
         ukazane.popisky = textyPopisku(okno);
+        for (auto *pole : okno->findChildren<QDoubleSpinBox *>())
+            ukazane.cisla << pole->text();
         OdpovidacOken::zavri(okno);
     });
     odpovidac.ocekavej();
@@ -81,6 +86,7 @@ private slots:
     void tlacitkaZpravyCesky_data();
     void tlacitkaZpravyCesky();
     void dialogyTiskuCesky();
+    void druhySlozkyCesky();
 };
 
 void TestPreklad::initTestCase()
@@ -192,6 +198,18 @@ void TestPreklad::dialogyTiskuCesky()
              qPrintable(ukazaneTisku.popisky.join(u'|')));
     QVERIFY2(ukazaneStranky.popisky.contains(QStringLiteral("Velikost stran:")),
              qPrintable(ukazaneStranky.popisky.join(u'|')));
+    // The margins with a decimal comma, as a Czech reader writes them, though the desktop is English.
+    QVERIFY(!ukazaneStranky.cisla.isEmpty());
+    for (const QString &cislo : ukazaneStranky.cisla)
+        QVERIFY2(cislo.contains(u',') && !cislo.contains(u'.'), qPrintable(cislo));
+}
+
+// The kind of a folder in the file dialog's list, which Qt's Czech catalogue lacks.
+void TestPreklad::druhySlozkyCesky()
+{
+    QTemporaryDir slozka;
+    QVERIFY(slozka.isValid());
+    QCOMPARE(QFileIconProvider().type(QFileInfo(slozka.path())), QStringLiteral("Složka"));
 }
 
 QTEST_MAIN(TestPreklad)
