@@ -11,8 +11,9 @@ namespace {
 // qtmultimedia, whose errors the sound player passes on).
 constexpr char Katalog[] = "qt";
 
-// The texts of Qt 6's file dialog that its Czech catalogue does not have yet: the kinds of entries in
-// its list, asked for under a context that Qt 6 renamed.
+// The texts of Qt 6's dialogs that its Czech catalogue does not have yet: the kinds of entries in the
+// file dialog's list, asked for under a context that Qt 6 renamed, and the print dialog's choice of
+// pages by list and of double-sided printing, worded anew in Qt 6.
 struct Doplneny
 {
     const char *kontext;
@@ -20,9 +21,16 @@ struct Doplneny
     const char16_t *preklad;
 };
 constexpr Doplneny Doplnene[] = {
-    {"QAbstractFileIconProvider", "Folder", u"Složka"},     {"QAbstractFileIconProvider", "Drive", u"Jednotka"},
-    {"QAbstractFileIconProvider", "Shortcut", u"Zástupce"}, {"QAbstractFileIconProvider", "Alias", u"Alias"},
+    {"QAbstractFileIconProvider", "Folder", u"Složka"},
+    {"QAbstractFileIconProvider", "Drive", u"Jednotka"},
+    {"QAbstractFileIconProvider", "Shortcut", u"Zástupce"},
+    {"QAbstractFileIconProvider", "Alias", u"Alias"},
     {"QAbstractFileIconProvider", "Unknown", u"Neznámý"},
+    {"QPrintSettingsOutput", "Pages", u"Stránky"},
+    {"QPrintSettingsOutput", "Double Sided Printing", u"Oboustranný tisk"},
+    {"QPrintSettingsOutput", "Off", u"Vypnuto"},
+    {"QPrintSettingsOutput", "Long side binding", u"Vazba na dlouhé straně"},
+    {"QPrintSettingsOutput", "Short side binding", u"Vazba na krátké straně"},
 };
 
 class DoplnekPrekladu : public QTranslator

@@ -8,6 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileIconProvider>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -47,6 +48,7 @@ struct Ukazane
     QStringList tlacitka;
     QStringList popisky;
     QStringList cisla;
+    QStringList volby; // the texts of the check and radio buttons and the titles of the groups
     bool odpovezeno = false;
 };
 Ukazane ukazAZavri(QDialog *dialog)
@@ -57,6 +59,11 @@ Ukazane ukazAZavri(QDialog *dialog)
         ukazane.popisky = textyPopisku(okno);
         for (auto *pole : okno->findChildren<QDoubleSpinBox *>())
             ukazane.cisla << pole->text();
+        for (auto *volba : okno->findChildren<QAbstractButton *>())
+            if (volba->isCheckable())
+                ukazane.volby << volba->text().remove(u'&');
+        for (auto *skupina : okno->findChildren<QGroupBox *>())
+            ukazane.volby << skupina->title().remove(u'&');
         OdpovidacOken::zavri(okno);
     });
     odpovidac.ocekavej();
@@ -196,6 +203,9 @@ void TestPreklad::dialogyTiskuCesky()
              qPrintable(ukazaneStranky.tlacitka.join(u'|')));
     QVERIFY2(ukazaneTisku.popisky.contains(QStringLiteral("Počet exemplářů:")),
              qPrintable(ukazaneTisku.popisky.join(u'|')));
+    // Also the choices that Qt 6 worded anew and its catalogue lacks.
+    for (const QString &volba : {u"Stránky"_qs, u"Oboustranný tisk"_qs, u"Vypnuto"_qs, u"Vazba na dlouhé straně"_qs})
+        QVERIFY2(ukazaneTisku.volby.contains(volba), qPrintable(ukazaneTisku.volby.join(u'|')));
     QVERIFY2(ukazaneStranky.popisky.contains(QStringLiteral("Velikost stran:")),
              qPrintable(ukazaneStranky.popisky.join(u'|')));
     // The margins with a decimal comma, as a Czech reader writes them, though the desktop is English.
