@@ -2,8 +2,10 @@
 #include "app/Aplikace.h"
 #include "app/Pamet.h"
 #include "app/PracovniSlozka.h"
+#include "app/Preklad.h"
 #include "resources/Pisma.h"
 
+#include <QDebug>
 #include <QDir>
 
 #include <exception>
@@ -13,6 +15,11 @@ int main(int argc, char *argv[])
     nastavPametProDlouheTexty();
     Aplikace aplikace(argc, argv);
     try {
+        // Before the first window, so every Qt dialog speaks Czech; without the translations they stay
+        // in English, which is said on the error output only: the program works the same.
+        QString chybaPrekladu;
+        if (!NactiCeskyPreklad(aplikace, &chybaPrekladu))
+            qWarning().noquote() << chybaPrekladu;
         NactiTahomu();
         QString chyba;
         QDir::setCurrent(pripravPracovniSlozku(mistaSpusteni(QStringLiteral(TALVO_DODAVANA_DATA)), &chyba));
