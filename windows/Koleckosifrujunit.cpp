@@ -26,6 +26,7 @@ TKoleckoSifrujForm::TKoleckoSifrujForm(QWidget *parent)
     vytvorOvladace();
     zmenDruh(::delkaKruhu(DruhKolecka::sCh));
     nastavTexty(Zdroj, Cil);
+    Label4->setBuddy(Cil);
     connect(klicE, &QLineEdit::textChanged, this, &TKoleckoSifrujForm::klicEChange);
     // Reacting to the selection rather than to clicks keeps L and the picture in step with the
     // buttons however the selection changes (mouse, arrow keys).

@@ -29,6 +29,7 @@ TMorseovkaForm::TMorseovkaForm(QWidget *parent)
 {
     vytvorOvladace();
     nastavTexty(Zdroj, Cil);
+    Label4->setBuddy(Cil);
     connect(ZasifrujB, &QPushButton::clicked, this, &TMorseovkaForm::ZasifrujBClick);
     connect(DesifrujB, &QPushButton::clicked, this, &TMorseovkaForm::DesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TMorseovkaForm::Button1Click);

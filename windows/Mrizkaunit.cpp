@@ -54,6 +54,8 @@ TMrizkaForm::TMrizkaForm(QWidget *parent)
     m_velikost = ZkontrolujVelikost();
     RozmistiCary();
     nastavTexty(Zdroj, Cil);
+    Label3->setBuddy(Zdroj);
+    Label4->setBuddy(Cil);
     postavMrizku();
 
     obsah()->installEventFilter(this);

@@ -32,6 +32,7 @@ void TNastrojoveOkno::nastavTexty(QPlainTextEdit *zdroj, QPlainTextEdit *cil)
 void TNastrojoveOkno::pridejTexty(QBoxLayout *sloupec, QLabel *nadpisZdroje, QPlainTextEdit *zdroj,
                                   std::initializer_list<QWidget *> tlacitka, QLabel *nadpisCile)
 {
+    nadpisZdroje->setBuddy(zdroj);
     sloupec->addWidget(nadpisZdroje);
     sloupec->addWidget(zdroj, 1);
     sloupec->addLayout(radaZleva(tlacitka));

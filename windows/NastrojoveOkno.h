@@ -57,7 +57,8 @@ protected:
 
     // Adds to sloupec what the tool windows show one below the other: the source memo under its
     // heading, taking a share of the spare height, the row of buttons, and after a small gap the
-    // heading of the target. The window places the target itself, below.
+    // heading of the target. The source heading becomes the memo's label (its buddy). The window places the
+    // target itself, below.
     static void pridejTexty(QBoxLayout *sloupec, QLabel *nadpisZdroje, QPlainTextEdit *zdroj,
                             std::initializer_list<QWidget *> tlacitka, QLabel *nadpisCile);
 

@@ -28,6 +28,7 @@ TSnekForm::TSnekForm(QWidget *parent)
 {
     vytvorOvladace();
     nastavTexty(Zdroj, Cil);
+    CilovyTextLab->setBuddy(Cil);
     velikostSneka = ZkontrolujVelikostSneka(VelikostSnek->text());
     propojOvladace();
     ZdrojChange();
