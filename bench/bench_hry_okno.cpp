@@ -3,6 +3,7 @@
 // and one edited cell of a game whose patrols were all enciphered. Each case counts how many
 // patrols were enciphered per iteration ("sifrovani"): an edit must cost one.
 
+#include "bench/AplikaceBenche.h"
 #include "game/PripravaHry.h"
 #include "game/TiskHry.h"
 #include "windows/zpravy/TiskZpravy.h"
@@ -21,26 +22,9 @@
 
 namespace {
 
-QtMessageHandler puvodniHlaseni = nullptr;
-
-void bezHlaseniPlatformy(QtMsgType typ, const QMessageLogContext &kontext, const QString &zprava)
-{
-    if (puvodniHlaseni && !zprava.contains(QLatin1String("propagateSizeHints")))
-        puvodniHlaseni(typ, kontext, zprava);
-}
-
 void zajistiAplikaci()
 {
-    static QApplication *aplikace = nullptr;
-    if (aplikace)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    puvodniHlaseni = qInstallMessageHandler(bezHlaseniPlatformy);
-    static int argc = 1;
-    static char nazev[] = "talvo_bench_hry_okno";
-    static char *argv[] = {nazev, nullptr};
-    aplikace = new QApplication(argc, argv);
+    bench::zajistiAplikaci("talvo_bench_hry_okno");
 }
 
 // Twelve patrols of the cipher of index sifra, each its own key and a message of some sixty

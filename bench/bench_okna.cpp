@@ -6,9 +6,10 @@
 // trainer's next question from the press of "Další" to the idle window.
 
 #include "app/Pamet.h"
-#include "exercises/MorseTrenink.h"
+#include "bench/AplikaceBenche.h"
 #include "bench/CeskyText.h"
 #include "ciphers/Morseovka.h"
+#include "exercises/MorseTrenink.h"
 #include "text/Cisteni.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/zpravy/TiskZpravy.h"
@@ -32,31 +33,10 @@
 
 namespace {
 
-// The offscreen platform says for every window shown that it cannot pass on size hints.
-QtMessageHandler puvodniHlaseni = nullptr;
-
-void bezHlaseniPlatformy(QtMsgType typ, const QMessageLogContext &kontext, const QString &zprava)
-{
-    if (puvodniHlaseni && !zprava.contains(QLatin1String("propagateSizeHints")))
-        puvodniHlaseni(typ, kontext, zprava);
-}
-
-// The application the windows need, made on first use and kept until the process ends; offscreen
-// unless the caller chose a platform.
 void zajistiAplikaci()
 {
-    static QApplication *aplikace = nullptr;
-    if (aplikace)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    puvodniHlaseni = qInstallMessageHandler(bezHlaseniPlatformy);
-    static int argc = 1;
-    static char nazev[] = "talvo_bench_okna";
-    static char *argv[] = {nazev, nullptr};
     // As the program sets it up.
-    nastavPametProDlouheTexty();
-    aplikace = new QApplication(argc, argv);
+    bench::zajistiAplikaci("talvo_bench_okna", [] { nastavPametProDlouheTexty(); });
 }
 
 // Runs the event loop until nothing is left to do: posted events (layout, repaints) first, then
@@ -131,8 +111,7 @@ void Motor_VycistiAZasifruj(benchmark::State &stav)
 
 // Times krok in a new window each round, so the first long result in a memo is measured as a user
 // meets it; making and closing the window are not timed.
-template <typename Krok>
-void vNovemOkne(benchmark::State &stav, Krok krok)
+template <typename Krok> void vNovemOkne(benchmark::State &stav, Krok krok)
 {
     zajistiAplikaci();
     vynulujSpicku();
