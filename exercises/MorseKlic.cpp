@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMediaDevices>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -112,19 +111,10 @@ public:
 private:
     bool otevri(QString *chyba)
     {
-        const QAudioDevice zarizeni = QMediaDevices::defaultAudioOutput();
-        if (zarizeni.isNull()) {
-            *chyba = QStringLiteral("Zvukové zařízení není k dispozici.");
-            return false;
-        }
+        QAudioDevice zarizeni;
         QAudioFormat format;
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        format.setSampleRate(zarizeni.preferredFormat().sampleRate());
-        if (!zarizeni.isFormatSupported(format)) {
-            *chyba = QStringLiteral("Zvukové zařízení neumí tento zvuk přehrát.");
+        if (!vyberVystupZvuku(0, &zarizeni, &format, chyba))
             return false;
-        }
         m_zdroj = std::make_unique<ZdrojTonuKlice>(format.sampleRate(), nullptr);
         m_vystup = std::make_unique<QAudioSink>(zarizeni, format);
         m_vystup->setBufferSize(qsizetype(format.bytesForDuration(ZpozdeniTonuMs * 1000)));

@@ -64,6 +64,26 @@ TPrehravacMorseovky::~TPrehravacMorseovky()
     uvolni();
 }
 
+bool vyberVystupZvuku(int vzorkovani, QAudioDevice *zarizeni, QAudioFormat *format, QString *chyba)
+{
+    *zarizeni = QMediaDevices::defaultAudioOutput();
+    if (zarizeni->isNull()) {
+        *chyba = QStringLiteral("Zvukové zařízení není k dispozici.");
+        return false;
+    }
+    format->setChannelCount(1);
+    format->setSampleFormat(QAudioFormat::Int16);
+    format->setSampleRate(vzorkovani > 0 ? vzorkovani : zarizeni->preferredFormat().sampleRate());
+    // An output that cannot take the usual rate gets the sound at the rate it prefers.
+    if (!zarizeni->isFormatSupported(*format))
+        format->setSampleRate(zarizeni->preferredFormat().sampleRate());
+    if (!zarizeni->isFormatSupported(*format)) {
+        *chyba = QStringLiteral("Zvukové zařízení neumí tento zvuk přehrát.");
+        return false;
+    }
+    return true;
+}
+
 bool TPrehravacMorseovky::prehraj(const QString &kod, const NastaveniZvuku &nastaveni, QString *chyba)
 {
     zastav();
@@ -71,22 +91,10 @@ bool TPrehravacMorseovky::prehraj(const QString &kod, const NastaveniZvuku &nast
         *chyba = QStringLiteral("Není co přehrát.");
         return false;
     }
-    const QAudioDevice zarizeni = QMediaDevices::defaultAudioOutput();
-    if (zarizeni.isNull()) {
-        *chyba = QStringLiteral("Zvukové zařízení není k dispozici.");
-        return false;
-    }
+    QAudioDevice zarizeni;
     QAudioFormat format;
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    format.setSampleRate(nastaveni.vzorkovani);
-    // An output that cannot take the usual rate gets the sound at the rate it prefers.
-    if (!zarizeni.isFormatSupported(format))
-        format.setSampleRate(zarizeni.preferredFormat().sampleRate());
-    if (!zarizeni.isFormatSupported(format)) {
-        *chyba = QStringLiteral("Zvukové zařízení neumí tento zvuk přehrát.");
+    if (!vyberVystupZvuku(nastaveni.vzorkovani, &zarizeni, &format, chyba))
         return false;
-    }
     NastaveniZvuku vystupni = nastaveni;
     vystupni.vzorkovani = format.sampleRate();
     m_zdroj = std::make_unique<ZdrojZvukuMorseovky>(kod, vystupni);

@@ -11,7 +11,14 @@
 
 #include <memory>
 
+class QAudioDevice;
+class QAudioFormat;
 class QAudioSink;
+
+// The default sound output and a 16-bit mono format for it at vzorkovani samples a second, or at the
+// rate the output prefers when it cannot take that one (vzorkovani 0: the preferred rate at once).
+// false with the reason in Czech when there is no output or it cannot play 16-bit mono.
+bool vyberVystupZvuku(int vzorkovani, QAudioDevice *zarizeni, QAudioFormat *format, QString *chyba);
 
 // A sound as a read-only device that the sound output pulls 16-bit samples from.
 class ZdrojZvukuMorseovky : public QIODevice
