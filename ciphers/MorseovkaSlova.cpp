@@ -122,3 +122,35 @@ const MorseSlovo *MorseSlovoZnaku(QStringView znak)
         std::find_if(MorseSlova.begin(), MorseSlova.end(), [znak](const MorseSlovo &s) { return s.znak == znak; });
     return slovo == MorseSlova.end() ? nullptr : &*slovo;
 }
+
+QString MorseKeCteni(QStringView text)
+{
+    const auto jeKod = [](QChar c) { return c == u'.' || c == u'-' || c == u'/'; };
+    QString vysledek;
+    vysledek.reserve(text.size() * 4);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!jeKod(text[i])) {
+            vysledek += text[i++];
+            continue;
+        }
+        qsizetype konec = i;
+        while (konec < text.size() && jeKod(text[konec]))
+            ++konec;
+        const QStringView beh = text.mid(i, konec - i);
+        // Inside a word ("Pan-ta") it is a hyphen, no code.
+        const bool veSlove =
+            (i > 0 && text[i - 1].isLetterOrNumber()) || (konec < text.size() && text[konec].isLetterOrNumber());
+        if (!veSlove && (beh.contains(u'-') || beh.size() >= 2 || beh.size() == text.size())) {
+            QStringList slova;
+            for (const QChar c : beh)
+                slova << (c == u'.'   ? QStringLiteral("tečka")
+                          : c == u'-' ? QStringLiteral("čárka")
+                                      : QStringLiteral("lomítko"));
+            vysledek += slova.join(u' ');
+        } else {
+            vysledek += beh;
+        }
+        i = konec;
+    }
+    return vysledek;
+}

@@ -71,3 +71,9 @@ QString KodSlabik(const QList<SlabikaSlova> &slabiky);
 
 // The word of a lower-case letter or of "ch"; nullptr for digits, marks and anything else.
 const MorseSlovo *MorseSlovoZnaku(QStringView znak);
+
+// The text as a screen reader should say it: each Morse code in it (a run of ".", "-" and "/", not
+// inside a word, that holds a "-", is two or more characters long or is the whole text) spoken as "tečka", "čárka" and
+// "lomítko" between spaces, the rest as it stands, so "a = .-" reads "a = tečka čárka" while the
+// full stop of "Správně." stays one. Linear in the text.
+QString MorseKeCteni(QStringView text);

@@ -1,6 +1,7 @@
 #include "exercises/Cviceni.h"
 
 #include "ciphers/Morseovka.h"
+#include "ciphers/MorseovkaSlova.h"
 #include "resources/Pisma.h"
 #include "windows/PrehravacMorseovky.h"
 #include "windows/formular/Formular.h"
@@ -134,6 +135,7 @@ void TTalvoCviceni::vytvorOtazku(int q, QRandomGenerator &nahoda)
         QRadioButton *volba =
             prepinac(otazka.box, QStringLiteral("Pismeno%1%2RB").arg(pismeno).arg(r + 1), kodPismene(poradi[r]));
         volba->move(VolbaX, KrokVolby * (r + 1));
+        volba->setAccessibleName(MorseKeCteni(volba->text()));
         volba->adjustSize();
         otazka.volby[r] = volba;
         if (poradi[r] == q)

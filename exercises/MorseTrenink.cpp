@@ -1,5 +1,6 @@
 #include "exercises/MorseTrenink.h"
 
+#include "ciphers/MorseovkaSlova.h"
 #include "resources/Pisma.h"
 #include "windows/PrehravacMorseovky.h"
 #include "windows/formular/Formular.h"
@@ -164,15 +165,22 @@ void TMorseTrenink::zmenRezim()
     m_model.nastavRezim(poslechRB->isChecked()        ? RezimTreninku::Poslech
                         : pismenoNaKodRB->isChecked() ? RezimTreninku::PismenoNaKod
                                                       : RezimTreninku::KodNaPismeno);
-    otazkaLab->setText(m_model.textOtazky());
+    ukazTextOtazky();
     if (m_model.rezim() == RezimTreninku::Poslech && m_model.cekaNaOdpoved())
         prehratBClick();
     odpovedE->setFocus();
 }
 
+void TMorseTrenink::ukazTextOtazky()
+{
+    // A code shown is read as "tečka čárka", not as punctuation.
+    otazkaLab->setText(m_model.textOtazky());
+    otazkaLab->setAccessibleDescription(MorseKeCteni(m_model.textOtazky()));
+}
+
 void TMorseTrenink::ukazOtazku()
 {
-    otazkaLab->setText(m_model.textOtazky());
+    ukazTextOtazky();
     odpovedE->clear();
     vysledekLab->clear();
     overitB->setEnabled(true);
@@ -215,6 +223,7 @@ void TMorseTrenink::overitBClick()
     if (!vysledek)
         return;
     vysledekLab->setText(vysledek->text);
+    vysledekLab->setAccessibleDescription(MorseKeCteni(vysledek->text));
     skoreLab->setText(m_model.textSkore());
     if (vysledek->postup) {
         // The model has moved up already; the box only shows it.

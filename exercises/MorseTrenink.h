@@ -42,6 +42,7 @@ private:
     void vytvorOvladace();
     void zmenRezim();
     void ukazOtazku();
+    void ukazTextOtazky();
     void ukazStatistiku();
 
     TMorseTreninkModel m_model;

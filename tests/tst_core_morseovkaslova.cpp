@@ -9,6 +9,8 @@ private slots:
     void slovaCtouKod();
     void slabiky_data();
     void slabiky();
+    void keCteni_data();
+    void keCteni();
 };
 
 namespace {
@@ -69,6 +71,30 @@ void TestMorseovkaSlova::slabiky()
     QFETCH(QString, rozdeleni);
     QFETCH(QString, slabiky);
     QCOMPARE(popis(SlabikySlova(slovo, rozdeleni)), slabiky);
+}
+
+void TestMorseovkaSlova::keCteni_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("nahlas");
+    QTest::newRow("code") << ".-"
+                          << "tečka čárka";
+    QTest::newRow("one dot alone") << "."
+                                   << "tečka";
+    QTest::newRow("in a sentence") << "Špatně: a = .-/-..."
+                                   << "Špatně: a = tečka čárka lomítko čárka tečka tečka tečka";
+    QTest::newRow("full stop and hyphen stay") << "Správně. Pan-ta."
+                                               << "Správně. Pan-ta.";
+    QTest::newRow("dash alone") << "a - b"
+                                << "a čárka b";
+}
+
+// A screen reader reads codes as their elements, sentences as they stand.
+void TestMorseovkaSlova::keCteni()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, nahlas);
+    QCOMPARE(MorseKeCteni(text), nahlas);
 }
 
 QTEST_APPLESS_MAIN(TestMorseovkaSlova)
