@@ -15,14 +15,6 @@
 #include <QTimer>
 
 namespace {
-QStringList cislovaneRadky(int pocet)
-{
-    QStringList radky;
-    for (int i = 1; i <= pocet; ++i)
-        radky.append(QStringLiteral("radek%1").arg(i));
-    return radky;
-}
-
 QProgressDialog *prubehTisku()
 {
     for (QWidget *okno : QApplication::topLevelWidgets())
@@ -81,7 +73,7 @@ void TestDlouhyTisk::dlouhyTisk()
     tiskarna.setOutputFileName(cesta);
     tiskarna.setCopyCount(kopie);
     const int naStranu = radkuNaStranu(tiskarna, pismoTisku(tiskarna, 792));
-    const QStringList radky = cislovaneRadky(naStranu * stran);
+    const QStringList radky(naStranu * stran, QStringLiteral("radek"));
 
     // Watches for the progress dialog between sheets and presses its "Zrušit" when asked to.
     bool videno = false;
