@@ -396,30 +396,36 @@ bool TiskniHru(QPrinter &tiskarna, const Hra &hra, SifrovaniHry &sifrovani, QStr
     const QRectF plocha = plochaHry(tiskarna);
     const QList<StrankaHry> stranky = RozvrhniHru(hra, sifrovani, plocha.size() * JednotekNaMm);
     QPainter malir;
+    bool zruseno = false;
     bool hotovo = malir.begin(&tiskarna);
     if (hotovo) {
         const QRectF tisknutelna = tiskarna.pageLayout().paintRect(QPageLayout::Millimeter);
         const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
         malir.scale(meritko, meritko);
         malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
-        bool prvni = true;
-        for (const ListTisku &list : PoradiListu(int(stranky.size()), 1, kopie, kompletovat)) {
-            if (!prvni && !tiskarna.newPage()) {
+        const QList<ListTisku> listy = PoradiListu(int(stranky.size()), 1, kopie, kompletovat);
+        int vytistenych = 0;
+        for (const ListTisku &list : listy) {
+            if (vytistenych > 0 && !tiskarna.newPage()) {
                 hotovo = false;
                 break;
             }
-            prvni = false;
             for (const KresbaStrany &kresba : stranky[list.strana - 1].kresby) {
                 malir.save();
                 kresba(malir);
                 malir.restore();
             }
+            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
+                zruseno = true;
+                break;
+            }
         }
-        hotovo = malir.end() && hotovo;
+        hotovo = malir.end() && hotovo && !zruseno;
     }
     tiskarna.setCopyCount(kopie);
     tiskarna.setCollateCopies(kompletovat);
-    if (!hotovo && chyba)
+    // Stopped by the user: no reason to show, the caller knows why.
+    if (!hotovo && chyba && !zruseno)
         *chyba = chybaTiskarny(tiskarna);
     return hotovo;
 }

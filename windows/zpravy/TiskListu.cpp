@@ -9,6 +9,36 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+// The progress of the print that runs now; prints run on the GUI thread only.
+PrubehTisku &aktualniPrubeh()
+{
+    static PrubehTisku prubeh;
+    return prubeh;
+}
+} // namespace
+
+NastavenyPrubehTisku::NastavenyPrubehTisku(PrubehTisku prubeh)
+    : m_predchozi(std::exchange(aktualniPrubeh(), std::move(prubeh)))
+{
+}
+
+NastavenyPrubehTisku::~NastavenyPrubehTisku()
+{
+    aktualniPrubeh() = std::move(m_predchozi);
+}
+
+bool pokracujTisk(QPrinter &tiskarna, int list, int listu)
+{
+    const PrubehTisku &prubeh = aktualniPrubeh();
+    if (!prubeh || prubeh(list, listu))
+        return true;
+    tiskarna.abort();
+    return false;
+}
+
 QString chybaTiskarny(const QPrinter &tiskarna)
 {
     if (tiskarna.outputFormat() == QPrinter::PdfFormat) {
@@ -108,16 +138,22 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
     const int vyskaRadku = std::max(metriky.height(), 1);
 
     const QList<ListTisku> listy = PoradiListu(radky.size(), naStranu, kopie, kompletovat);
-    bool prvni = true;
+    const int listu = int(listy.size());
+    int vytistenych = 0;
     for (const ListTisku &list : listy) {
-        if (!prvni && !tiskarna.newPage())
+        if (vytistenych > 0 && !tiskarna.newPage())
             return selhani();
-        prvni = false;
         // The line's top is at r × line height, so the first line sits fully on the sheet.
         for (int i = list.od; i < list.po; ++i)
             malir.drawText(QPoint(volby.levyOkraj, (i - list.od) * vyskaRadku + metriky.ascent()), radky.at(i));
         if (volby.poRadcichListu && !volby.poRadcichListu(malir, list, (list.po - list.od) * vyskaRadku))
             return selhani();
+        if (!pokracujTisk(tiskarna, ++vytistenych, listu)) {
+            // Stopped by the user: no reason to show, the caller knows why.
+            malir.end();
+            obnovKopie();
+            return false;
+        }
     }
     const bool hotovo = malir.end();
     obnovKopie();

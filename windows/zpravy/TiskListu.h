@@ -63,6 +63,28 @@ QFont pismoRadku(const VolbyTisku &volby);
 // drawn in, so no line runs off the bottom of a sheet.
 int radkuNaStranu(QPrinter &tiskarna, const VolbyTisku &volby);
 
+// How far a print has come: told after every sheet with its number (from 1) and the number of sheets
+// of the job, copies included; false stops the print.
+using PrubehTisku = std::function<bool(int list, int listu)>;
+
+// Makes prubeh the progress of every print that runs while this object lives, and restores the one
+// before when it goes. With none set a print runs to its end untold.
+class NastavenyPrubehTisku
+{
+public:
+    explicit NastavenyPrubehTisku(PrubehTisku prubeh);
+    ~NastavenyPrubehTisku();
+    NastavenyPrubehTisku(const NastavenyPrubehTisku &) = delete;
+    NastavenyPrubehTisku &operator=(const NastavenyPrubehTisku &) = delete;
+
+private:
+    PrubehTisku m_predchozi;
+};
+
+// Tells the progress set now that sheet list of listu is printed. False when the print is to stop:
+// the job of tiskarna is then aborted, and the page loop ends its painter and returns false.
+bool pokracujTisk(QPrinter &tiskarna, int list, int listu);
+
 // Prints display lines on tiskarna with its copies and collation, one sheet after another as
 // PoradiListu orders them, as volby say. False with a reason when the printer cannot be opened or fails.
 bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba = nullptr);

@@ -7,6 +7,10 @@
 #include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -16,8 +20,35 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 #include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+// A name in the folder of cil that no file has: the PDF is printed there and renamed onto cil only
+// when complete. Hidden, and ending in .pdf so the printer keeps its PDF output.
+QString docasnyNazev(const QString &cil)
+{
+    const QFileInfo info(cil);
+    const QString zaklad =
+        info.dir().filePath(QStringLiteral(".%1.%2-").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
+    for (int i = 0;; ++i) {
+        const QString nazev = zaklad + QString::number(i) + QStringLiteral(".pdf");
+        if (!QFileInfo::exists(nazev))
+            return nazev;
+    }
+}
+
+// Puts zdroj in the place of cil in one step, replacing a file of that name; a folder stays.
+bool prejmenujNa(const QString &zdroj, const QString &cil)
+{
+    if (QFileInfo(cil).isDir())
+        return false;
+    return std::rename(QFile::encodeName(zdroj).constData(), QFile::encodeName(cil).constData()) == 0;
+}
+} // namespace
 
 TiskovaZprava pripravTisk(IZprava &zprava)
 {
@@ -117,11 +148,57 @@ bool TTiskZprav::vyberATiskni(const std::function<bool(QPrinter &, QString *)> &
         ZaneprazdnenyKurzor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
         ~ZaneprazdnenyKurzor() { QGuiApplication::restoreOverrideCursor(); }
     };
+    // A PDF file is printed under a name of its own and takes the chosen name only when complete,
+    // so a stopped or failed print leaves no half-written file there and an older file untouched.
+    const QString zvoleny =
+        m_tiskarna->outputFormat() == QPrinter::PdfFormat ? m_tiskarna->outputFileName() : QString();
+    const QString docasny = zvoleny.isEmpty() ? QString() : docasnyNazev(zvoleny);
     bool vytisteno = false;
+    bool zruseno = false;
     {
         const ZaneprazdnenyKurzor kurzor;
+        std::unique_ptr<QProgressDialog> dialog;
+        const NastavenyPrubehTisku prubeh([&](int list, int listu) {
+            if (!dialog && listu > MaxListuBezPrubehu) {
+                dialog = std::make_unique<QProgressDialog>(QStringLiteral("Tisk…"), QStringLiteral("Zrušit"), 0, listu,
+                                                           m_rodic);
+                dialog->setObjectName(QStringLiteral("PrubehTisku"));
+                dialog->setWindowTitle(QStringLiteral("Talvo"));
+                dialog->setWindowModality(Qt::ApplicationModal);
+                dialog->setAutoClose(false);
+                dialog->setAutoReset(false);
+                dialog->setMinimumDuration(0);
+                dialog->show();
+                // The button can be pressed: the pointer says busy, not waiting.
+                QGuiApplication::changeOverrideCursor(Qt::BusyCursor);
+            }
+            if (dialog) {
+                dialog->setMaximum(std::max(listu, list));
+                dialog->setValue(list);
+            }
+            // Repaints come between sheets; without the dialog, whose modality keeps the user's
+            // input off the windows, input waits until the print ends.
+            QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+            zruseno = dialog && dialog->wasCanceled();
+            return !zruseno;
+        });
+        if (!docasny.isEmpty())
+            m_tiskarna->setOutputFileName(docasny);
         vytisteno = tisk(*m_tiskarna, &chyba);
+        if (!docasny.isEmpty()) {
+            m_tiskarna->setOutputFileName(zvoleny);
+            // The reason names the file the user chose.
+            chyba.replace(docasny, zvoleny);
+            if (vytisteno && !zruseno && !prejmenujNa(docasny, zvoleny)) {
+                vytisteno = false;
+                chyba = chybaTiskarny(*m_tiskarna);
+            }
+            if (!vytisteno || zruseno)
+                QFile::remove(docasny);
+        }
     }
+    if (zruseno)
+        return false;
     if (!vytisteno) {
         QMessageBox::critical(m_rodic, QStringLiteral("Talvo"), chyba);
         return false;

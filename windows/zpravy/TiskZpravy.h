@@ -46,6 +46,9 @@ struct TiskovaZprava
 // does before its dialog; TiskniZpravu prints the result once the dialog is accepted.
 TiskovaZprava pripravTisk(IZprava &zprava);
 
+// The most sheets a print job has without showing its progress.
+inline constexpr int MaxListuBezPrubehu = 20;
+
 class TTiskZprav : public QObject
 {
     Q_OBJECT
@@ -76,7 +79,11 @@ public:
     bool vyberTisk();
     // Shows PrinterSetupDialog1; the paper confirmed there is the paper of the next prints.
     void NastaveniTiskuClick();
-    // Shows PrintDialog1, then runs tisk on the printer; a failure is shown in a box.
+    // Shows PrintDialog1, then runs tisk on the printer; a failure is shown in a box. Between sheets
+    // the window repaints; a job of more than MaxListuBezPrubehu sheets shows the dialog
+    // "PrubehTisku" whose "Zrušit" stops it, with no box: the printer's job is aborted, and a PDF
+    // file, printed under a temporary name beside the chosen one and renamed onto it only when
+    // complete, leaves nothing new under the chosen name.
     bool vyberATiskni(const std::function<bool(QPrinter &, QString *)> &tisk);
 
 private:

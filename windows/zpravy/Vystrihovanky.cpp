@@ -359,6 +359,7 @@ bool TiskniVystrihovanku(QPrinter &tiskarna, const Vystrihovanka &vystrihovanka,
     tiskarna.setCopyCount(1);
     tiskarna.setDocName(QStringLiteral("talvo"));
     QPainter malir;
+    bool zruseno = false;
     bool hotovo = malir.begin(&tiskarna);
     if (hotovo) {
         const QPageLayout stranka = tiskarna.pageLayout();
@@ -371,20 +372,25 @@ bool TiskniVystrihovanku(QPrinter &tiskarna, const Vystrihovanka &vystrihovanka,
         const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
         malir.scale(meritko, meritko);
         malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
-        bool prvni = true;
-        for (const ListTisku &list : PoradiListu(PocetStranVystrihovanky(dily), 1, kopie, kompletovat)) {
-            if (!prvni && !tiskarna.newPage()) {
+        const QList<ListTisku> listy = PoradiListu(PocetStranVystrihovanky(dily), 1, kopie, kompletovat);
+        int vytistenych = 0;
+        for (const ListTisku &list : listy) {
+            if (vytistenych > 0 && !tiskarna.newPage()) {
                 hotovo = false;
                 break;
             }
-            prvni = false;
             KresliStranu(malir, vystrihovanka, dily, list.strana - 1);
+            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
+                zruseno = true;
+                break;
+            }
         }
-        hotovo = malir.end() && hotovo;
+        hotovo = malir.end() && hotovo && !zruseno;
     }
     tiskarna.setCopyCount(kopie);
     tiskarna.setCollateCopies(kompletovat);
-    if (!hotovo && chyba)
+    // Stopped by the user: no reason to show, the caller knows why.
+    if (!hotovo && chyba && !zruseno)
         *chyba = chybaTiskarny(tiskarna);
     return hotovo;
 }

@@ -1,0 +1,139 @@
+#include "support/ListyPdf.h"
+#include "support/OdpovidacOken.h"
+#include "windows/zpravy/TiskZpravy.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QProgressDialog *prubehTisku()
+{
+    for (QWidget *okno : QApplication::topLevelWidgets())
+        if (okno->objectName() == QLatin1String("PrubehTisku") && okno->isVisible())
+            return qobject_cast<QProgressDialog *>(okno);
+    return nullptr;
+}
+} // namespace
+
+class TestDlouhyTisk : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dlouhyTisk_data();
+    void dlouhyTisk();
+};
+
+void TestDlouhyTisk::dlouhyTisk_data()
+{
+    QTest::addColumn<int>("stran");        // report pages
+    QTest::addColumn<int>("kopie");        // copies, each of all pages
+    QTest::addColumn<int>("zrusitPo");     // "Zrušit" pressed once this many sheets are printed; -1 never
+    QTest::addColumn<bool>("starySoubor"); // a file of the chosen name exists before the print
+    QTest::addColumn<bool>("sPrubehem");   // the progress dialog shows
+    QTest::newRow("20 pages: no progress") << 20 << 1 << -1 << false << false;
+    QTest::newRow("21 pages: progress, all printed") << 21 << 1 << -1 << false << true;
+    QTest::newRow("11 pages twice: 22 sheets, progress") << 11 << 2 << -1 << false << true;
+    QTest::newRow("complete print replaces an older file") << 25 << 1 << -1 << true << true;
+    QTest::newRow("cancelled after 3 sheets: no file") << 30 << 1 << 3 << false << true;
+    QTest::newRow("cancelled: the older file stays") << 30 << 1 << 3 << true << true;
+    QTest::newRow("cancelled on the last sheet: no file") << 22 << 1 << 22 << false << true;
+}
+
+// A long report printed to PDF through Print: the progress dialog, its "Zrušit" and what is left on disk.
+void TestDlouhyTisk::dlouhyTisk()
+{
+    QFETCH(int, stran);
+    QFETCH(int, kopie);
+    QFETCH(int, zrusitPo);
+    QFETCH(bool, starySoubor);
+    QFETCH(bool, sPrubehem);
+
+    QTemporaryDir slozka;
+    QVERIFY(slozka.isValid());
+    const QString cesta = slozka.filePath("dlouhy.pdf");
+    const QByteArray stary("starý obsah");
+    if (starySoubor) {
+        QFile soubor(cesta);
+        QVERIFY(soubor.open(QIODevice::WriteOnly));
+        soubor.write(stary);
+    }
+    QWidget rodic;
+    TTiskZprav tisk(&rodic);
+    QPrinter &tiskarna = *tisk.tiskarna();
+    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+    tiskarna.setOutputFileName(cesta);
+    tiskarna.setCopyCount(kopie);
+    const int naStranu = radkuNaStranu(tiskarna, pismoTisku(tiskarna, 792));
+    const QStringList radky(naStranu * stran, QStringLiteral("radek"));
+
+    // Watches for the progress dialog between sheets and presses its "Zrušit" when asked to.
+    bool videno = false;
+    int maximum = 0;
+    QString popisek;
+    QTimer hlidac;
+    hlidac.setInterval(0);
+    QString chyba;
+    connect(&hlidac, &QTimer::timeout, this, [&] {
+        // An error box fails the test instead of waiting forever.
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            chyba = box->text();
+            box->reject();
+            return;
+        }
+        QProgressDialog *dialog = prubehTisku();
+        if (!dialog)
+            return;
+        videno = true;
+        maximum = dialog->maximum();
+        popisek = dialog->labelText();
+        if (zrusitPo >= 0 && dialog->value() >= zrusitPo)
+            for (QPushButton *tlacitko : dialog->findChildren<QPushButton *>())
+                if (tlacitko->text() == QStringLiteral("Zrušit"))
+                    tlacitko->click();
+    });
+    hlidac.start();
+
+    OdpovidacOken dialogTisku([&cesta](QWidget *okno) {
+        if (auto *soubor = okno->findChild<QLineEdit *>("filename"))
+            soubor->setText(cesta);
+        OdpovidacOken::prijmi(okno);
+    });
+    dialogTisku.ocekavej();
+    const bool vytisteno = tisk.tiskniRadky(radky, 792);
+    hlidac.stop();
+    QVERIFY(dialogTisku.odpovezeno());
+    // Neither a failure nor a cancel shows an error box.
+    QVERIFY2(chyba.isEmpty(), qPrintable(chyba));
+    QCOMPARE(videno, sPrubehem);
+    QVERIFY(!prubehTisku());
+    if (sPrubehem) {
+        QCOMPARE(maximum, stran * kopie);
+        QCOMPARE(popisek, QStringLiteral("Tisk…"));
+    }
+    QCOMPARE(vytisteno, zrusitPo < 0);
+    QCOMPARE(tiskarna.outputFileName(), cesta);
+    if (vytisteno) {
+        QCOMPARE(listyPdf(cesta).size(), stran * kopie);
+    } else if (starySoubor) {
+        QFile soubor(cesta);
+        QVERIFY(soubor.open(QIODevice::ReadOnly));
+        QCOMPARE(soubor.readAll(), stary);
+    } else {
+        QVERIFY(!QFile::exists(cesta));
+    }
+    // No temporary file is left beside the chosen one.
+    const QStringList zbyle = QDir(slozka.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(zbyle, (vytisteno || starySoubor) ? QStringList{"dlouhy.pdf"} : QStringList{});
+}
+
+QTEST_MAIN(TestDlouhyTisk)
+#include "tst_ui_dlouhytisk.moc"
