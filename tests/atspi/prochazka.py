@@ -16,6 +16,7 @@ Usage: prochazka.py PROGRAM
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -24,6 +25,7 @@ import time
 
 PRESKOCIT = 77
 ZNACKA = "TALVO_ATSPI_SOUKROMA_SBERNICE"
+OBRAZEK_SEMAFORU = re.compile(r"Obrázek \d+")
 
 # The menu items that open a window: (menu caption, item caption), both without "&".
 POLOZKY = [
@@ -169,11 +171,12 @@ def podrobnosti(objekt):
 class Prochazka:
     def __init__(self):
         self.chyby = []
+        self.okna = []
 
     def chyba(self, okno, cesta, text):
         self.chyby.append(f"{okno}: {' / '.join(cesta)}: {text}")
 
-    def projdi(self, objekt, okno, cesta, pod_mrizkou, hloubka=0):
+    def projdi(self, objekt, okno, cesta, pod_mrizkou, hloubka=0, role_rodice=None):
         try:
             role = objekt.getRole()
             jmeno = objekt.name or ""
@@ -187,16 +190,19 @@ class Prochazka:
         # The sub-window frames of the work area name the window the objects below belong to.
         if role in (pyatspi.ROLE_FRAME, pyatspi.ROLE_INTERNAL_FRAME) and jmeno:
             okno = jmeno
+            # The sub-windows are frames in the work area, the main window's layered pane.
+            if role_rodice == pyatspi.ROLE_LAYERED_PANE:
+                self.okna.append(jmeno)
         if stav.contains(pyatspi.STATE_FOCUSABLE) and not jmeno.strip():
             self.chyba(okno, cesta, "focusable object without a name" + podrobnosti(objekt))
         if pod_mrizkou and role == pyatspi.ROLE_TABLE_CELL and not popis.strip():
             self.chyba(okno, cesta, "grille cell without a description")
-        if role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) and jmeno.startswith("Obrázek ") and not popis.startswith("Semafor: "):
+        if role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) and OBRAZEK_SEMAFORU.fullmatch(jmeno) and not popis.startswith("Semafor: "):
             self.chyba(okno, cesta, f"semaphore picture whose description does not start \"Semafor: \": \"{popis}\"")
         pod_mrizkou = pod_mrizkou or jmeno == "Mřížka"
         if hloubka < 60:
             for dite in deti(objekt):
-                self.projdi(dite, okno, cesta, pod_mrizkou, hloubka + 1)
+                self.projdi(dite, okno, cesta, pod_mrizkou, hloubka + 1, role)
 
 
 def spocitej(koren, podminka):
@@ -290,7 +296,7 @@ def prochazej(pyatspi, talvo):
             chyby_otevirani.append("the button \"Zašifruj\" of the semaphore window not found or not pressable")
         else:
             obrazku = cekej(lambda: spocitej(semafor, lambda o: o.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE)
-                                             and o.name.startswith("Obrázek "))) or 0
+                                             and OBRAZEK_SEMAFORU.fullmatch(o.name))) or 0
             if not obrazku:
                 chyby_otevirani.append("no semaphore pictures \"Obrázek N\" after \"Zašifruj\"")
 
@@ -301,10 +307,11 @@ def prochazej(pyatspi, talvo):
         chyby_otevirani.append("the grille \"Mřížka\" with its table cells not found")
 
     # The sub-windows of the work area are frames inside the main window's frame.
-    oken = spocitej(app, lambda o: o.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_INTERNAL_FRAME)
-                    and o.parent is not None and o.parent.getRole() == pyatspi.ROLE_LAYERED_PANE)
     prochazka = Prochazka()
     prochazka.projdi(app, "Talvo", [], False)
+    oken = len(prochazka.okna)
+    if oken != len(POLOZKY):
+        chyby_otevirani.append(f"{oken} windows open instead of {len(POLOZKY)}: {', '.join(prochazka.okna)}")
     for text in chyby_otevirani + prochazka.chyby:
         print("FAIL:", text)
     print(f"atspi-walk: {oken} windows, {bunek} grille cells, {obrazku} semaphore pictures, "
