@@ -172,6 +172,7 @@ class Prochazka:
     def __init__(self):
         self.chyby = []
         self.okna = []
+        self.zamerenych = 0
 
     def chyba(self, okno, cesta, text):
         self.chyby.append(f"{okno}: {' / '.join(cesta)}: {text}")
@@ -193,6 +194,8 @@ class Prochazka:
             # The sub-windows are frames in the work area, the main window's layered pane.
             if role_rodice == pyatspi.ROLE_LAYERED_PANE:
                 self.okna.append(jmeno)
+        if stav.contains(pyatspi.STATE_FOCUSABLE):
+            self.zamerenych += 1
         if stav.contains(pyatspi.STATE_FOCUSABLE) and not jmeno.strip():
             self.chyba(okno, cesta, "focusable object without a name" + podrobnosti(objekt))
         if pod_mrizkou and role == pyatspi.ROLE_TABLE_CELL and not popis.strip():
@@ -283,6 +286,14 @@ def prochazej(pyatspi, talvo):
             continue
         time.sleep(0.3)
 
+    # Every window is in the tree before the walk: a window still opening would be missed.
+    def pocet_oken():
+        oblast = najdi(app, lambda o: o.getRole() == pyatspi.ROLE_LAYERED_PANE, 3)
+        return oblast is not None and sum(
+            1 for o in deti(oblast) if o.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_INTERNAL_FRAME)) >= len(POLOZKY)
+
+    cekej(pocet_oken, 20)
+
     # The semaphore window encrypts its sample text, so its pictures are in the tree.
     semafor = cekej(lambda: najdi(app, lambda o: o.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_INTERNAL_FRAME)
                                   and bez_mnemoniky(o.name) == "Semafor"))
@@ -310,11 +321,13 @@ def prochazej(pyatspi, talvo):
     prochazka = Prochazka()
     prochazka.projdi(app, "Talvo", [], False)
     oken = len(prochazka.okna)
+    if not prochazka.zamerenych:
+        chyby_otevirani.append("no focusable object in the whole tree")
     if oken != len(POLOZKY):
         chyby_otevirani.append(f"{oken} windows open instead of {len(POLOZKY)}: {', '.join(prochazka.okna)}")
     for text in chyby_otevirani + prochazka.chyby:
         print("FAIL:", text)
-    print(f"atspi-walk: {oken} windows, {bunek} grille cells, {obrazku} semaphore pictures, "
+    print(f"atspi-walk: {oken} windows, {prochazka.zamerenych} focusable objects, {bunek} grille cells, {obrazku} semaphore pictures, "
           f"{len(chyby_otevirani) + len(prochazka.chyby)} failures")
     return 1 if chyby_otevirani or prochazka.chyby else 0
 
