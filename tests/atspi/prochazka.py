@@ -27,7 +27,7 @@ PRESKOCIT = 77
 ZNACKA = "TALVO_ATSPI_SOUKROMA_SBERNICE"
 OBRAZEK_SEMAFORU = re.compile(r"Obrázek \d+")
 
-# The menu items that open a window: (menu caption, item caption), both without "&".
+# The menu items that open a window: the captions from the bar's menu down to the item, without "&".
 POLOZKY = [
     ("Šifrování", "Morseovka"),
     ("Šifrování", "Mřížka"),
@@ -272,17 +272,20 @@ def prochazej(pyatspi, talvo):
         return 1
 
     chyby_otevirani = []
-    for nabidka, polozka in POLOZKY:
-        # Qt shows a menu of the bar as a menu item with the popup menu below it.
-        menu = najdi(app, lambda o: o.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
-                     and bez_mnemoniky(o.name) == nabidka and o.childCount > 0, 3)
-        if not menu:
-            chyby_otevirani.append(f"menu \"{nabidka}\" not found")
-            continue
-        akce = najdi(menu, lambda o: o.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM)
-                     and bez_mnemoniky(o.name) == polozka and o.childCount == 0, 2)
-        if not akce or not stiskni(akce):
-            chyby_otevirani.append(f"menu item \"{nabidka} / {polozka}\" not found or not pressable")
+    for cesta in POLOZKY:
+        # Qt shows a menu as a menu item with its popup menu below it; the item that opens the window
+        # is the one without children.
+        uroven, hloubka = app, 3
+        for i, titulek in enumerate(cesta):
+            posledni = i == len(cesta) - 1
+            uroven = najdi(uroven, lambda o: o.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM,
+                                                              pyatspi.ROLE_CHECK_MENU_ITEM)
+                           and bez_mnemoniky(o.name) == titulek and (o.childCount == 0) == posledni, hloubka)
+            hloubka = 2
+            if not uroven:
+                break
+        if not uroven or not stiskni(uroven):
+            chyby_otevirani.append(f"menu item \"{' / '.join(cesta)}\" not found or not pressable")
             continue
         time.sleep(0.3)
 
