@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Walks the accessibility tree of every Talvo window through AT-SPI.
+"""Walks the accessibility tree of the Talvo windows through AT-SPI.
 
 Runs on a private session bus of its own (dbus-run-session): the accessibility bus and its
 registry come up through D-Bus activation there, Qt's AT-SPI bridge is forced on, and the
 program runs on an Xvfb display of its own (Qt's offscreen platform has no AT-SPI bridge).
-Every window is opened through its menu item's AT-SPI action, the semaphore window encrypts
-its sample text, and the whole tree is walked:
+Every window of the two cipher menus is opened through its menu item's AT-SPI action, the
+semaphore window encrypts its sample text, and the whole tree is walked:
   - every object with the FOCUSABLE state has a non-empty name,
   - the cells of the grille (table cells under the object named "Mřížka") have descriptions,
   - the semaphore pictures ("Obrázek N") have descriptions starting "Semafor: ".
