@@ -390,6 +390,7 @@ QMdiSubWindow *TTalvoMain::otevriJedinecne(Jedinecne druh, const std::function<Q
 QMdiSubWindow *TTalvoMain::otevriOkno(QWidget *obsah, bool povolitUlozit, bool povolitTisk)
 {
     pridejMnemonikyOkna(obsah, mnemonikyListy(menuBar()));
+    pojmenujOvladaceOkna(obsah);
     QMdiSubWindow *okno = m_plocha->addSubWindow(obsah);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     // Held as a plain QObject: the frame may be half-destroyed when its content goes.

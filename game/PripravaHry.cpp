@@ -163,6 +163,8 @@ void TPripravaHryForm::ukazRadek(int r)
             hlidkyT->setItem(r, s, polozka);
         }
         polozka->setText(texty[s]);
+        // An empty cell still has a name for a screen reader, which reads the column's header with it.
+        polozka->setData(Qt::AccessibleTextRole, texty[s].isEmpty() ? QVariant(QStringLiteral("prázdné")) : QVariant());
     }
     oznacKlic(r);
 }

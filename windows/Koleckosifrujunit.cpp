@@ -69,6 +69,7 @@ void TKoleckoSifrujForm::vytvorOvladace()
     Label6->setWordWrap(false);
     klicE = editace(plocha, "klicE", QStringLiteral("B"));
     klicE->setFixedWidth(120);
+    klicE->setAccessibleName(Label2->text());
     auto *klic = new QVBoxLayout;
     klic->addWidget(Label2);
     klic->addWidget(Label6);

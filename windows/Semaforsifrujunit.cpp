@@ -72,6 +72,7 @@ void TSemaforSifrujForm::vytvorOvladace()
     Label4 = popisek(plocha, "Label4", QStringLiteral("Cílový text"), true);
     cil = svitek(plocha, "cil");
     cil->setFixedSize(VelikostCile);
+    cil->setAccessibleName(Label4->text());
     cil->widget()->resize(ObrazkuVRadku * StranaObrazku, 0);
 
     sloupec->addLayout(zahlavi);

@@ -76,6 +76,7 @@ void TSnekForm::vytvorOvladace()
     VelikostSnekLab = popisek(plocha, "VelikostSnekLab", QStringLiteral("Velikost šneka (1-10)"), true);
     VelikostSnekLab->setAlignment(Qt::AlignCenter);
     VelikostSnek = editace(plocha, "VelikostSnek", QStringLiteral("6"));
+    VelikostSnek->setAccessibleName(VelikostSnekLab->text());
     auto *velikost = new QVBoxLayout;
     velikost->addWidget(VelikostSnekLab);
     velikost->addWidget(VelikostSnek);

@@ -3,10 +3,13 @@
 #include "text/Mnemoniky.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 
 namespace {
 
@@ -27,6 +30,12 @@ void pridejMnemonikyAkci(const QList<QAction *> &akce)
         if (QMenu *podmenu = polozky[i]->menu())
             pridejMnemonikyMenu(podmenu);
     }
+}
+
+// The text a screen reader reads for a caption: no mnemonic, "&&" a plain "&".
+QString nahlasTitulek(const QString &text)
+{
+    return BezMnemoniky(text).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
 } // namespace
@@ -73,5 +82,32 @@ void pridejMnemonikyOkna(QWidget *okno, const QString &obsazene)
             tlacitko->setText(s[i]);
         else
             static_cast<QLabel *>(ovladace[i])->setText(s[i]);
+    }
+}
+
+void pojmenujOvladaceOkna(QWidget *okno)
+{
+    const QList<QWidget *> vsechny = okno->findChildren<QWidget *>();
+    // Labels first: a label names its buddy wherever in the window the two sit (Qt itself looks
+    // only at the buddy's siblings).
+    for (QWidget *w : vsechny) {
+        auto *popisek = qobject_cast<QLabel *>(w);
+        if (!popisek || !popisek->buddy() || !popisek->buddy()->accessibleName().isEmpty() ||
+            popisek->textFormat() == Qt::RichText)
+            continue;
+        popisek->buddy()->setAccessibleName(nahlasTitulek(popisek->text()).trimmed());
+    }
+    // The scroll areas that hold a window's controls take the focus to scroll by keyboard; they
+    // are the window's area, so they take its title.
+    const QString titulek = okno->windowTitle();
+    for (QWidget *w : vsechny) {
+        if (qobject_cast<QScrollArea *>(w) && w->focusPolicy() != Qt::NoFocus && w->accessibleName().isEmpty() &&
+            !titulek.isEmpty())
+            w->setAccessibleName(titulek);
+    }
+    for (QWidget *w : vsechny) {
+        auto *seznam = qobject_cast<QComboBox *>(w);
+        if (seznam && !seznam->accessibleName().isEmpty() && seznam->view()->accessibleName().isEmpty())
+            seznam->view()->setAccessibleName(seznam->accessibleName());
     }
 }

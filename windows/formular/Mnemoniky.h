@@ -18,5 +18,10 @@ void pridejMnemonikyMenu(QMenu *menu);
 // in the order they were made, each a different letter and none of the letters in obsazene (lower
 // case: the menu bar's of the main window that okno lies in).
 void pridejMnemonikyOkna(QWidget *okno, const QString &obsazene = QString());
+// Accessible names, for a screen reader, for the controls in okno that take the focus and have none:
+// a control a label names (its buddy) gets the label's text without the mnemonic, a scroll area
+// with no label the title of the window okno lies in, a combo box's list the combo box's name.
+// Names given before stay.
+void pojmenujOvladaceOkna(QWidget *okno);
 // The mnemonic letters of the bar's menus, lower case.
 QString mnemonikyListy(const QMenuBar *lista);

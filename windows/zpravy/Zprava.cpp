@@ -50,6 +50,8 @@ QPlainTextEdit *vytvorMemoTisk(QWidget *rodic)
     memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     memo->setGeometry(0, 0, 753, 10);
     memo->hide();
+    // Never shown, so never in the focus chain either.
+    memo->setFocusPolicy(Qt::NoFocus);
     pripravMemo(memo);
     return memo;
 }
