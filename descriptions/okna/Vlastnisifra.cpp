@@ -81,6 +81,14 @@ TTalvoVlastni::TTalvoVlastni(QWidget *parent, const QString &uloziste) : QWidget
     // A full store takes nothing more from any editor, an opened description included.
     UlozitSifru->setEnabled(PocetSifer(m_popis.uloziste()) < MaxPocetSifer);
     FormCreate();
+    // The headings name the boxes below them; the caption-less choices are named for a screen reader.
+    Label6->setBuddy(NazevTalvo);
+    Label3->setBuddy(PopisTalvo);
+    Label4->setBuddy(PrikladZdroj);
+    Label2->setBuddy(NadpisObrazku);
+    PSTextRB->setAccessibleName(QStringLiteral("Příklad jako text"));
+    PSObrazekRB->setAccessibleName(QStringLiteral("Příklad jako obrázek"));
+    Obr1CB->setAccessibleName(QStringLiteral("Nadpis obrázku"));
     NazevTalvo->setFocus();
 }
 

@@ -40,6 +40,7 @@ POLOZKY = [
     ("Cvičení šifrování", "Morseovka – trénink"),
     ("Cvičení šifrování", "Morseovka – vysílání klíčem"),
     ("Cvičení šifrování", "Semafor – test"),
+    ("Přehled šifer", "Vložit/editovat popis", "Nová"),
 ]
 
 
