@@ -43,7 +43,7 @@ public:
 
     const Hra &hra() const { return m_hra; }
     SifrovaniHry &sifrovani() { return m_sifrovani; }
-    // Seeds the random keys, so a test gets the same keys every run.
+    // Fixes where the random keys start, so the same keys come every time (repeatable checks and benchmarks).
     void nastavSemeno(quint32 semeno) { m_nahoda.seed(semeno); }
 
     // Checks the game for printing; on a fault shows a message box naming the patrol and the

@@ -41,7 +41,7 @@ void TestSemaforTest::volby_data()
 {
     QTest::addColumn<quint32>("semeno");
     for (const quint32 semeno : {1u, 2026u, 0xffffffffu})
-        QTest::addRow("seed %u", semeno) << semeno;
+        QTest::addRow("semeno %u", semeno) << semeno;
 }
 
 // Every question: four different signs that are asked at all, the right one among them, never the
