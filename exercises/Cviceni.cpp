@@ -141,6 +141,8 @@ void TTalvoCviceni::vytvorOtazku(int q, QRandomGenerator &nahoda)
         if (poradi[r] == q)
             otazka.spravna = r;
     }
+    // The play button stands at the end of the first choice's line: Tab takes it there.
+    poradiFokusu({otazka.volby[0], otazka.prehrat, otazka.volby[1], otazka.volby[2]});
 }
 
 QRadioButton *TTalvoCviceni::spravnaVolba(int q) const

@@ -348,7 +348,8 @@ void TMorseKlic::vytvorOvladace()
     sloupec->addWidget(textE, 1);
     sloupec->addLayout(vzor);
     sloupec->addWidget(rozdilLab);
-    poradiFokusu({klicPlocha, rychlostSB, tonCB, smazatB, kodE, textE, vzorE});
+    // Tab goes as the window reads; the key still has the focus when the window opens.
+    poradiFokusu({rychlostSB, tonCB, smazatB, klicPlocha, kodE, textE, vzorE});
 }
 
 void TMorseKlic::nastavHodiny(std::function<qint64()> hodiny)

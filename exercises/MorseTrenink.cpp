@@ -148,8 +148,8 @@ void TMorseTrenink::vytvorOvladace()
     sloupec->addWidget(skoreLab);
     sloupec->addWidget(StavZvukuLab);
     sloupec->addWidget(statistikaT, 1);
-    poradiFokusu({kodNaPismenoRB, urovenSB, rychlostZnakuSB, efektivniRychlostSB, odpovedE, overitB, dalsiB, prehratB,
-                  statistikaT});
+    poradiFokusu({kodNaPismenoRB, pismenoNaKodRB, poslechRB, urovenSB, rychlostZnakuSB, efektivniRychlostSB, prehratB,
+                  odpovedE, overitB, dalsiB, statistikaT});
 }
 
 NastaveniZvuku TMorseTrenink::nastaveniZvuku() const

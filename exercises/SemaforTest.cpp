@@ -92,7 +92,7 @@ void TSemaforTest::vytvorOvladace()
     sloupec->addWidget(vysledekLab);
     sloupec->addWidget(skoreLab);
     sloupec->addStretch(1);
-    poradiFokusu({obrazekNaPismenoRB, m_volby[0], m_volby[1], m_volby[2], m_volby[3]});
+    poradiFokusu({obrazekNaPismenoRB, pismenoNaObrazekRB, m_volby[0], m_volby[1], m_volby[2], m_volby[3]});
 }
 
 const QPixmap &TSemaforTest::bitmapa(int obrazek)

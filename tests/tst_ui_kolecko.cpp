@@ -74,7 +74,7 @@ void TestKoleckoOkno::vychozi()
     QCOMPARE(radkyZpravy(o.form), o.zprava("B", ""));
     QCOMPARE(o.zdroj->toPlainText(), "Toto je text který chci zašifrovat");
     const QList<QWidget *> poradi = {
-        o.zdroj, o.cil, o.prevod, o.klic, o.bezCh, o.sCh, o.form.findChild<QPushButton *>("Button1")};
+        o.zdroj, o.prevod, o.form.findChild<QPushButton *>("Button1"), o.cil, o.bezCh, o.sCh, o.klic};
     QList<QWidget *> fokus;
     QWidget *w = o.zdroj;
     for (int krok = 0; krok < 100 && fokus.size() < poradi.size(); ++krok, w = w->nextInFocusChain())

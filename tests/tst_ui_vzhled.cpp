@@ -1,6 +1,7 @@
 // Every window under a light and a dark palette: each text the window shows keeps its contrast
-// against the background it stands on. With TALVO_SNIMKY set to a folder, each window is also
-// saved there as a picture, to be looked at (run with QT_SCALE_FACTOR=2 for the high-resolution one).
+// against the background it stands on, and Tab goes through the controls in reading order. With TALVO_SNIMKY set to a
+// folder, each window is also saved there as a picture, to be looked at (run with QT_SCALE_FACTOR=2 for the
+// high-resolution one).
 #include "app/Main.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "resources/Zdroje.h"
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -82,6 +84,51 @@ QStringList necitelne(QWidget *okno)
     return chyby;
 }
 
+// The controls Tab visits, in its order: shown, taking focus by Tab and not holding other such
+// controls (a scrolled area holding the form is passed through, not counted).
+QList<QWidget *> retezTabulatoru(QWidget *okno)
+{
+    QList<QWidget *> vsechny;
+    for (QWidget *w = okno->nextInFocusChain(); w != okno && okno->isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->isVisibleTo(okno) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            vsechny << w;
+    QList<QWidget *> retez;
+    for (QWidget *w : vsechny)
+        if (std::none_of(vsechny.cbegin(), vsechny.cend(),
+                         [w](const QWidget *v) { return v != w && w->isAncestorOf(v); }))
+            retez << w;
+    return retez;
+}
+
+// Steps of Tab that go against reading order ("a → b"): back to the left within one line, or back up
+// other than to the top of a column to the right (which is reading on).
+QStringList protiCteni(QWidget *okno)
+{
+    QList<QWidget *> retez = retezTabulatoru(okno);
+    const auto obdelnik = [okno](const QWidget *w) { return QRect(w->mapTo(okno, QPoint()), w->size()); };
+    // The chain is a ring: it is read from the control that comes first on the page (the topmost, and
+    // the leftmost of those on its line), whichever has the focus when the window opens.
+    if (retez.isEmpty())
+        return {};
+    auto prvni = std::min_element(retez.begin(), retez.end(), [&obdelnik](const QWidget *x, const QWidget *y) {
+        return obdelnik(x).top() < obdelnik(y).top();
+    });
+    const QRect nahore = obdelnik(*prvni);
+    for (auto i = retez.begin(); i != retez.end(); ++i)
+        if (const QRect r = obdelnik(*i); r.center().y() < nahore.bottom() && r.left() < obdelnik(*prvni).left())
+            prvni = i;
+    std::rotate(retez.begin(), prvni, retez.end());
+    QStringList chyby;
+    for (qsizetype i = 1; i < retez.size(); ++i) {
+        const QRect a = obdelnik(retez[i - 1]), b = obdelnik(retez[i]);
+        const int spolecnaVyska = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
+        const bool jedenRadek = spolecnaVyska > std::min(a.height(), b.height()) / 2;
+        if ((jedenRadek && b.right() <= a.left()) || (!jedenRadek && b.bottom() < a.top() && b.left() < a.right()))
+            chyby << retez[i - 1]->objectName() + u" → "_s + retez[i]->objectName();
+    }
+    return chyby;
+}
+
 } // namespace
 
 class TestVzhled : public QObject
@@ -110,9 +157,9 @@ void TestVzhled::okna_data()
 {
     QTest::addColumn<QString>("polozka"); // objectName of the menu item; "Prehled" for the first overview
     QTest::addColumn<bool>("tmava");
-    // Every window of the two cipher menus, as the menus list them, and an overview.
+    // Every window of the two cipher menus, as the menus list them, an overview and the description editor.
     TTalvoMain hlavni;
-    QStringList polozky{u"Prehled"_s};
+    QStringList polozky{u"Prehled"_s, u"Nova"_s};
     for (const char *menu : {"Sifrovani", "CviceniSifrovani"})
         for (const QAction *a : hlavni.findChild<QMenu *>(menu)->actions())
             if (!a->isSeparator())
@@ -140,6 +187,8 @@ void TestVzhled::okna()
         QVERIFY(hlavni.grab().save(QDir(slozka).filePath(polozka + (tmava ? u"-tmava.png"_s : u"-svetla.png"_s))));
     const QStringList chyby = necitelne(okno->widget());
     QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join(u", ")));
+    const QStringList poradi = protiCteni(okno->widget());
+    QVERIFY2(poradi.isEmpty(), qPrintable(poradi.join(u", ")));
 }
 
 // Every numbered bitmap has its double-size drawing, which brought down to a quarter next to the

@@ -41,7 +41,8 @@ TKoleckoSifrujForm::TKoleckoSifrujForm(QWidget *parent)
     connect(ZasifrujDesifrujB, &QPushButton::clicked, this, &TKoleckoSifrujForm::ZasifrujDesifrujBClick);
     connect(Button1, &QPushButton::clicked, this, &TKoleckoSifrujForm::Button1Click);
     connect(VytiskniKoleckoB, &QPushButton::clicked, this, &TKoleckoSifrujForm::VytiskniKoleckoBClick);
-    poradiFokusu({Zdroj, Cil, ZasifrujDesifrujB, klicE, bezCh, sCh, Button1, VytiskniKoleckoB});
+    // Tab reads the window as it is laid out: the kind and the key, the texts, then the wheel's button.
+    poradiFokusu({bezCh, sCh, klicE, Zdroj, ZasifrujDesifrujB, Button1, Cil, VytiskniKoleckoB});
     Zdroj->setFocus();
 }
 

@@ -104,6 +104,8 @@ void TMorseovkaForm::vytvorOvladace()
     sloupec->addSpacing(4);
     // The CH box and the chart share the row of the cipher buttons, so the sound row stays in view.
     pridejTexty(sloupec, Label3, Zdroj, {DesifrujB, ZasifrujB, Button1, chCB, tabulkaB}, Label4);
+    // The check box was made before the buttons it stands among: Tab takes it in its place in the row.
+    poradiFokusu({Button1, chCB, tabulkaB});
     sloupec->addWidget(Cil, 1);
     sloupec->addLayout(vytvorRadekZvuku(plocha));
 }

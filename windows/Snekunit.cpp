@@ -121,8 +121,9 @@ void TSnekForm::vytvorOvladace()
     pridejTexty(sloupec, ZdrojovyTextLab, Zdroj, {DesifrujB, SifrujB, Button1}, CilovyTextLab);
     sloupec->addWidget(Cil, 1);
 
-    poradiFokusu({Zdroj, Cil, SifrujB, PravyDolniRB, PravyHorniRB, LevyDolniRB, LevyHorniRB, VenRB, DovnitrRB,
-                  VelikostSnek, DesifrujB, Button1});
+    // Tab reads the window as it is laid out: the options from left to right, then the texts.
+    poradiFokusu({VenRB, DovnitrRB, PravyDolniRB, PravyHorniRB, LevyDolniRB, LevyHorniRB, VelikostSnek, Zdroj,
+                  DesifrujB, SifrujB, Button1, Cil});
 }
 
 void TSnekForm::propojOvladace()
