@@ -206,6 +206,10 @@ void TMorseTrenink::ukazStatistiku()
             }
             polozka->setText(bunky[s]);
         }
+        // A screen reader would read the code as punctuation and the dash as a dash.
+        statistikaT->item(r, 1)->setData(Qt::AccessibleTextRole, MorseKeCteni(z.kod));
+        statistikaT->item(r, 3)->setData(Qt::AccessibleTextRole, procent < 0 ? QStringLiteral("bez odpovědí")
+                                                                             : bunky[3] + QStringLiteral(" %"));
     }
 }
 

@@ -11,12 +11,18 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
 constexpr QSize Navrh(560, 420);
 constexpr int StranaObrazku = 64;
 constexpr QSize VelikostVolby(96, 80);
+
+QKeySequence zkratkaVolby(int i)
+{
+    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i));
+}
 } // namespace
 
 TSemaforTest::TSemaforTest(QWidget *parent) : TSemaforTest(quint32(QDateTime::currentMSecsSinceEpoch()), parent) {}
@@ -63,12 +69,15 @@ void TSemaforTest::vytvorOvladace()
 
     auto *rada = new QHBoxLayout;
     for (int i = 0; i < TSemaforTestModel::PocetVoleb; ++i) {
-        // The mnemonics 1-4 reach a choice from the keyboard in either mode.
+        // Keys 1-4, with Alt or without, reach a choice from the keyboard in either mode.
         QPushButton *b = tlacitko(plocha, QStringLiteral("volba%1B").arg(i + 1), QString());
         b->setFixedSize(VelikostVolby);
         b->setIconSize(QSize(StranaObrazku, StranaObrazku));
         b->setFont(pismoTahoma(14));
-        b->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)));
+        b->setShortcut(zkratkaVolby(i));
+        auto *cislice = new QShortcut(QKeySequence(Qt::Key(Qt::Key_1 + i)), this);
+        cislice->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(cislice, &QShortcut::activated, b, &QPushButton::click);
         m_volby[std::size_t(i)] = b;
         rada->addWidget(b);
     }
@@ -125,6 +134,8 @@ void TSemaforTest::ukazOtazku()
                                               : QStringLiteral("Který obrázek to je?"));
     otazkaObrazekLab->setVisible(obrazekNaPismeno);
     otazkaObrazekLab->setPixmap(obrazekNaPismeno ? bitmapa(otazka) : QPixmap());
+    // The flags' positions, not the letter: a screen reader would otherwise say the answer.
+    otazkaObrazekLab->setAccessibleDescription(obrazekNaPismeno ? popisVlajek(otazka) : QString());
     otazkaLab->setText(obrazekNaPismeno ? QString() : TSemaforTestModel::nazev(otazka));
     for (int i = 0; i < TSemaforTestModel::PocetVoleb; ++i) {
         QPushButton *b = m_volby[std::size_t(i)];
@@ -133,13 +144,17 @@ void TSemaforTest::ukazOtazku()
             b->setIcon(QIcon());
             b->setText(TSemaforTestModel::nazev(volba));
             b->setAccessibleName(QStringLiteral("Volba %1: %2").arg(i + 1).arg(TSemaforTestModel::nazev(volba)));
+            b->setAccessibleDescription(QString());
         } else {
             // The picture alone: its name would give the answer away.
             b->setText(QString());
             b->setIcon(QIcon(bitmapa(volba)));
             b->setAccessibleName(QStringLiteral("Volba %1").arg(i + 1));
+            b->setAccessibleDescription(popisVlajek(volba));
         }
-        b->setToolTip(QStringLiteral("Alt+%1").arg(i + 1));
+        // A new caption takes the button's shortcut with it.
+        b->setShortcut(zkratkaVolby(i));
+        b->setToolTip(QStringLiteral("%1 nebo Alt+%1").arg(i + 1));
     }
 }
 

@@ -143,6 +143,10 @@ int TTalvoPrehled::pridejText(int k, qreal body, const QString &text, int nahore
     QTextEdit *box = textovyBox(m_plocha, QStringLiteral("text%1").arg(k), body, SirkaPozadi, text);
     const int radku = std::max(int(zobrazeneRadky(box).size()), 1);
     box->setGeometry(0, nahore, SirkaPozadi, radku * vyskaRadku(body));
+    // What each box is, for a screen reader: the boxes take the focus (their text can be selected).
+    static constexpr std::array<const char16_t *, 5> Nazvy{u"Název šifry", u"Popis šifry", u"Příklad šifrování",
+                                                           u"Příklad", u"Nadpis obrázku"};
+    box->setAccessibleName(QString::fromUtf16(Nazvy[std::size_t(k)]));
     box->show();
     m_texty[k] = box;
     m_zobrazene[k] = text;

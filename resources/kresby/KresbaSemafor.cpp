@@ -61,6 +61,15 @@ QPointF smer(double hodiny)
     return {std::sin(uhel), -std::cos(uhel)};
 }
 
+// A clock position in words, seen by the observer.
+QString smerSlovy(double hodiny)
+{
+    static const std::array<const char16_t *, 8> Smery{
+        u"nahoru", u"šikmo nahoru vpravo", u"vpravo", u"šikmo dolů vpravo",
+        u"dolů",   u"šikmo dolů vlevo",    u"vlevo",  u"šikmo nahoru vlevo"};
+    return QString::fromUtf16(Smery[std::size_t(std::lround(hodiny / 1.5)) % Smery.size()]);
+}
+
 // One arm from its shoulder, the staff in its hand and the flag at the staff's tip. A staff
 // stands where the shoulder on its own side would hold it, so a crossing arm reaches over the
 // body to it. The flag hangs below the staff, or off a vertical staff away from the figure; it is
@@ -157,6 +166,14 @@ void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo, bool popi
     if (popisky)
         kresliPopisky(malir, z);
     malir.restore();
+}
+
+QString popisVlajek(int cislo)
+{
+    if (cislo < 1 || cislo > int(Signaly.size()))
+        return {};
+    const Znameni &z = Signaly[std::size_t(cislo - 1)];
+    return QStringLiteral("Vlajky míří %1 a %2").arg(smerSlovy(z.prava), smerSlovy(z.leva));
 }
 
 QList<Kresba> kresbySemaforu(int meritko)

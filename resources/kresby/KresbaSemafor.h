@@ -5,6 +5,7 @@
 // numbered bitmaps, larger for a chart of the whole alphabet.
 
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
@@ -13,3 +14,8 @@ class QPainter;
 // state is the same afterwards. Without popisky the figure is drawn alone, without the letter and
 // digit beside it (for a quiz, where they would give the answer away).
 void kresliSemafor(QPainter &malir, const QRectF &obdelnik, int cislo, bool popisky = true);
+
+// Where the two flags of sign cislo point, as the observer sees them, for a screen reader where
+// the letter must not be said (a quiz): "Vlajky míří šikmo dolů vlevo a dolů" for A. The signaller's
+// right flag comes first. Empty for the space and any other number.
+QString popisVlajek(int cislo);

@@ -8,7 +8,9 @@ Every window of the two cipher menus is opened through its menu item's AT-SPI ac
 semaphore window encrypts its sample text, and the whole tree is walked:
   - every object with the FOCUSABLE state has a non-empty name,
   - the cells of the grille (table cells under the object named "Mřížka") have descriptions,
-  - the semaphore pictures ("Obrázek N") have descriptions starting "Semafor: ".
+  - the semaphore pictures ("Obrázek N") have descriptions starting "Semafor: ",
+  - the semaphore test's picture ("Obrázek otázky") is described by its flags ("Vlajky míří "),
+  - no focusable object is named by Morse code as punctuation (".-"): it reads "tečka čárka".
 Every failure is printed with its window and the role/name path of the object; the exit code
 is 1 on a failure, 77 (a skip) only when no session bus can be started at all.
 
@@ -41,7 +43,10 @@ POLOZKY = [
     ("Cvičení šifrování", "Morseovka – vysílání klíčem"),
     ("Cvičení šifrování", "Semafor – test"),
     ("Přehled šifer", "Vložit/editovat popis", "Nová"),
+    ("Přehled šifer", "Morseovka"),
 ]
+# A name made of Morse code's signs alone, which a screen reader reads as punctuation.
+ZNAKY_MORSEOVKY = re.compile(r"[.\-/ ]*[.\-][.\-/ ]*")
 
 
 def spust_na_soukrome_sbernici():
@@ -174,6 +179,7 @@ class Prochazka:
         self.chyby = []
         self.okna = []
         self.zamerenych = 0
+        self.otazek = 0
 
     def chyba(self, okno, cesta, text):
         self.chyby.append(f"{okno}: {' / '.join(cesta)}: {text}")
@@ -199,6 +205,12 @@ class Prochazka:
             self.zamerenych += 1
         if stav.contains(pyatspi.STATE_FOCUSABLE) and not jmeno.strip():
             self.chyba(okno, cesta, "focusable object without a name" + podrobnosti(objekt))
+        if stav.contains(pyatspi.STATE_FOCUSABLE) and ZNAKY_MORSEOVKY.fullmatch(jmeno):
+            self.chyba(okno, cesta, "named by Morse signs, which are read as punctuation")
+        if jmeno == "Obrázek otázky":
+            self.otazek += 1
+            if not popis.startswith("Vlajky míří "):
+                self.chyba(okno, cesta, f"the quiz picture's description does not say where the flags point: \"{popis}\"")
         if pod_mrizkou and role == pyatspi.ROLE_TABLE_CELL and not popis.strip():
             self.chyba(okno, cesta, "grille cell without a description")
         if role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) and OBRAZEK_SEMAFORU.fullmatch(jmeno) and not popis.startswith("Semafor: "):
@@ -234,6 +246,10 @@ def hlavni(program):
         return 1
 
     domov = tempfile.mkdtemp(prefix="talvo-atspi-domov-")
+    # The descriptions the build prepares beside the program, for the overview to open one.
+    uloziste = os.path.join(os.path.dirname(program), "talvoPrehled")
+    if os.path.isdir(uloziste):
+        shutil.copytree(uloziste, os.path.join(domov, "talvoPrehled"))
     xvfb, displej = spust_xvfb()
     if not xvfb:
         print("FAIL: Xvfb could not start")
@@ -327,6 +343,8 @@ def prochazej(pyatspi, talvo):
     oken = len(prochazka.okna)
     if not prochazka.zamerenych:
         chyby_otevirani.append("no focusable object in the whole tree")
+    if not prochazka.otazek:
+        chyby_otevirani.append("the semaphore test's picture \"Obrázek otázky\" not found")
     if oken != len(POLOZKY):
         chyby_otevirani.append(f"{oken} windows open instead of {len(POLOZKY)}: {', '.join(prochazka.okna)}")
     for text in chyby_otevirani + prochazka.chyby:

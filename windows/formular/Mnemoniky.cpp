@@ -64,7 +64,10 @@ void pridejMnemonikyOkna(QWidget *okno, const QString &obsazene)
     QList<QWidget *> ovladace;
     QStringList texty;
     for (QWidget *w : okno->findChildren<QWidget *>()) {
-        if (auto *tlacitko = qobject_cast<QAbstractButton *>(w); tlacitko && !tlacitko->text().isEmpty()) {
+        // A button with a shortcut of its own (not its caption's mnemonic) keeps it.
+        if (auto *tlacitko = qobject_cast<QAbstractButton *>(w);
+            tlacitko && !tlacitko->text().isEmpty() &&
+            (tlacitko->shortcut().isEmpty() || tlacitko->shortcut() == QKeySequence::mnemonic(tlacitko->text()))) {
             ovladace << w;
             texty << tlacitko->text();
         } else if (auto *popisek = qobject_cast<QLabel *>(w);

@@ -14,8 +14,8 @@ class QWidget;
 void pridejMnemonikyMenu(QMenuBar *lista);
 void pridejMnemonikyMenu(QMenu *menu);
 
-// The buttons, check boxes and radio buttons with a caption and the labels with a buddy in okno,
-// in the order they were made, each a different letter and none of the letters in obsazene (lower
+// The buttons, check boxes and radio buttons with a caption (and no shortcut of their own) and the
+// labels with a buddy in okno, in the order they were made, each a different letter and none of the letters in obsazene (lower
 // case: the menu bar's of the main window that okno lies in).
 void pridejMnemonikyOkna(QWidget *okno, const QString &obsazene = QString());
 // Accessible names, for a screen reader, for the controls in okno that take the focus and have none:
