@@ -1,6 +1,7 @@
 // The longest time the event loop waits while the Morse window's report of a 1 MiB text prints to PDF
-// through Print: a zero-delay timer notes when it fires from the acceptance of the print dialog on,
-// and the widest gap between two firings is how long a repaint could wait.
+// through Print: the report is filled before the print dialog in one step (timed up to the dialog's
+// own event loop); from the dialog's acceptance on, a zero-delay timer notes when it fires, and the
+// widest gap between two firings is how long a repaint could wait.
 #include "bench/CeskyText.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/zpravy/TiskListu.h"
@@ -46,7 +47,11 @@ int main(int argc, char **argv)
         posledni = ted;
         ++otocek;
     });
+    QElapsedTimer celkem;
+    qint64 predDialogem = 0;
     QTimer::singleShot(0, [&] {
+        // The dialog's own event loop runs: everything before it (filling the report) was one step.
+        predDialogem = celkem.nsecsElapsed();
         QPrintDialog *dialog = tisk.PrintDialog1();
         if (auto *soubor = dialog->findChild<QLineEdit *>("filename"))
             soubor->setText(cesta);
@@ -56,13 +61,13 @@ int main(int argc, char **argv)
         posledni = 0;
         mereni.start();
     });
-    QElapsedTimer celkem;
     celkem.start();
     const bool vytisteno = tisk.TiskClick(&form);
     const qint64 konec = hodiny.nsecsElapsed();
     nejdele = std::max(nejdele, konec - posledni);
-    std::printf("%s: %d event-loop turns, longest gap %.1f ms, print after the dialog %.0f ms, Print in all %lld ms\n",
-                vytisteno ? "printed" : "FAILED", otocek, nejdele / 1e6, konec / 1e6,
+    std::printf("%s: before the dialog %.1f ms, then %d event-loop turns, longest gap %.1f ms, print after the "
+                "dialog %.0f ms, Print in all %lld ms\n",
+                vytisteno ? "printed" : "FAILED", predDialogem / 1e6, otocek, nejdele / 1e6, konec / 1e6,
                 static_cast<long long>(celkem.elapsed()));
     return vytisteno ? 0 : 1;
 }

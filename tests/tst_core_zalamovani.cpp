@@ -27,6 +27,8 @@ private slots:
     void kusy_data();
     void kusy();
     void nahodneRadkySeSlozi();
+    void dlouhyRadek_data();
+    void dlouhyRadek();
 };
 
 void TestZalamovani::kusy_data()
@@ -82,6 +84,34 @@ void TestZalamovani::nahodneRadkySeSlozi()
                 QVERIFY2(kusy[k].endsWith(u'/') && !kusy[k + 1].startsWith(u'/'), qPrintable(kusy[k]));
         }
     }
+}
+
+void TestZalamovani::dlouhyRadek_data()
+{
+    QTest::addColumn<QString>("vzor"); // two of it fill a piece exactly
+    QTest::addColumn<qreal>("sirka");
+    QTest::newRow("words") << "ab cd " << 11.0;
+    QTest::newRow("Morse") << ".-/-.../" << 16.0;
+    QTest::newRow("Morse word gaps") << ".-/-//" << 12.0;
+}
+
+// A line many times longer than the stretch whose break opportunities are looked at once: every piece
+// is two patterns, so nothing is lost where one stretch meets the next; the caller is asked along the
+// way, and stopping it gives no pieces.
+void TestZalamovani::dlouhyRadek()
+{
+    QFETCH(QString, vzor);
+    QFETCH(qreal, sirka);
+    const QString kus = vzor.repeated(2);
+    const QString radek = kus.repeated(100000 / kus.size());
+    int dotazu = 0;
+    const std::optional<QStringList> kusy = ZalomRadek(radek, sirka, jednotky, [&dotazu] { return ++dotazu > 0; });
+    QVERIFY(kusy);
+    QCOMPARE(*kusy, QStringList(radek.size() / kus.size(), kus));
+    QVERIFY2(std::abs(dotazu - radek.size() / PocetZnakuMeziDotazy) <= 1, qPrintable(QString::number(dotazu)));
+    dotazu = 0;
+    QVERIFY(!ZalomRadek(radek, sirka, jednotky, [&dotazu] { return ++dotazu < 3; }));
+    QCOMPARE(dotazu, 3);
 }
 
 QTEST_APPLESS_MAIN(TestZalamovani)

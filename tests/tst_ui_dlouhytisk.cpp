@@ -1,12 +1,14 @@
 #include "support/ListyPdf.h"
 #include "support/OdpovidacOken.h"
 #include "windows/zpravy/TiskZpravy.h"
+#include "windows/zpravy/Zprava.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -15,6 +17,20 @@
 #include <QTimer>
 
 namespace {
+// A window whose report is a number of equal lines.
+class DlouhaZprava : public QWidget, public IZprava
+{
+public:
+    explicit DlouhaZprava(int radku) : m_radku(radku), m_memo(vytvorMemoTisk(this)) {}
+    QPlainTextEdit *memoTisk() const override { return m_memo; }
+    void NaplnTisk() override { pridejDoZpravy(m_memo, QStringList(m_radku, QStringLiteral("radek")).join(u'\n')); }
+    DruhZpravy druhZpravy() const override { return DruhZpravy::Morseovka; }
+
+private:
+    int m_radku;
+    QPlainTextEdit *m_memo;
+};
+
 QProgressDialog *prubehTisku()
 {
     for (QWidget *okno : QApplication::topLevelWidgets())
@@ -72,8 +88,7 @@ void TestDlouhyTisk::dlouhyTisk()
     tiskarna.setOutputFormat(QPrinter::PdfFormat);
     tiskarna.setOutputFileName(cesta);
     tiskarna.setCopyCount(kopie);
-    const int naStranu = radkuNaStranu(tiskarna, pismoTisku(tiskarna, 792));
-    const QStringList radky(naStranu * stran, QStringLiteral("radek"));
+    DlouhaZprava zprava(radkuNaStranu(tiskarna, pismoTisku(tiskarna, 792)) * stran);
 
     // Watches for the progress dialog between sheets and presses its "Zrušit" when asked to.
     bool videno = false;
@@ -108,7 +123,7 @@ void TestDlouhyTisk::dlouhyTisk()
         OdpovidacOken::prijmi(okno);
     });
     dialogTisku.ocekavej();
-    const bool vytisteno = tisk.tiskniRadky(radky, 792);
+    const bool vytisteno = tisk.tiskniZpravu(zprava);
     hlidac.stop();
     QVERIFY(dialogTisku.odpovezeno());
     // Neither a failure nor a cancel shows an error box.

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -67,15 +68,61 @@ private:
     QHash<char16_t, qreal> m_ridka;
 };
 
+// Unicode's line-break opportunities of a line, asked for at positions that never go back. The
+// line is looked at through a window of Okno code units with Kontext of them before the position
+// asked, so the work before the first answer is small however long the line is (finding them over
+// the whole line at once would hold the caller up for a tenth of a second on a megabyte of Morse
+// code). Unicode's rules look only a few characters around a position; the context is far more.
+class PrilezitostiZlomu
+{
+public:
+    explicit PrilezitostiZlomu(QStringView radek) : m_radek(radek) { posun(0); }
+
+    bool pred(qsizetype i)
+    {
+        if (i >= m_platiDo)
+            posun(i);
+        while (m_dalsi >= 0 && m_zacatek + m_dalsi < i)
+            m_dalsi = m_hranice.toNextBoundary();
+        return m_dalsi >= 0 && m_zacatek + m_dalsi == i &&
+               m_hranice.boundaryReasons().testFlag(QTextBoundaryFinder::BreakOpportunity);
+    }
+
+private:
+    static constexpr qsizetype Kontext = 256;
+    static constexpr qsizetype Okno = 16384;
+
+    void posun(qsizetype i)
+    {
+        m_zacatek = std::max<qsizetype>(0, i - Kontext);
+        const qsizetype konec = std::min(m_radek.size(), i + Okno);
+        m_hranice = QTextBoundaryFinder(QTextBoundaryFinder::Line, m_radek.sliced(m_zacatek, konec - m_zacatek));
+        m_dalsi = m_hranice.toNextBoundary();
+        // Near the window's end the text that follows is missing; the line's own end is its end.
+        m_platiDo = konec == m_radek.size() ? konec + 1 : konec - Kontext;
+    }
+
+    QStringView m_radek;
+    QTextBoundaryFinder m_hranice;
+    qsizetype m_zacatek = 0;
+    qsizetype m_dalsi = -1;
+    qsizetype m_platiDo = 0;
+};
+
 } // namespace
 
 QStringList ZalomRadek(const QString &radek, qreal sirka, const MeritkoTextu &sirkaTextu)
 {
+    return *ZalomRadek(radek, sirka, sirkaTextu, Pokracovat());
+}
+
+std::optional<QStringList> ZalomRadek(const QString &radek, qreal sirka, const MeritkoTextu &sirkaTextu,
+                                      const Pokracovat &pokracovat)
+{
     if (radek.isEmpty())
-        return {QString()};
+        return QStringList{QString()};
     SirkyShluku sirkaShluku(sirkaTextu);
-    QTextBoundaryFinder hranice(QTextBoundaryFinder::Line, radek);
-    qsizetype dalsiHranice = hranice.toNextBoundary();
+    PrilezitostiZlomu prilezitosti(radek);
 
     QStringList kusy;
     qsizetype zacatek = 0; // where the current piece starts
@@ -86,12 +133,15 @@ QStringList ZalomRadek(const QString &radek, qreal sirka, const MeritkoTextu &si
         kusy.append(radek.mid(zacatek, konec - zacatek));
         zacatek = konec;
     };
+    qsizetype doDotazu = PocetZnakuMeziDotazy;
     for (qsizetype i = 0; i < radek.size();) {
+        if (pokracovat && --doDotazu == 0) {
+            if (!pokracovat())
+                return std::nullopt;
+            doDotazu = PocetZnakuMeziDotazy;
+        }
         const qsizetype konecZnaku = konecShluku(radek, i);
-        while (dalsiHranice >= 0 && dalsiHranice < i)
-            dalsiHranice = hranice.toNextBoundary();
-        const bool podleUnicode =
-            dalsiHranice == i && hranice.boundaryReasons().testFlag(QTextBoundaryFinder::BreakOpportunity);
+        const bool podleUnicode = prilezitosti.pred(i);
         const bool zaLomitkem = i > 0 && radek[i - 1] == u'/' && radek[i] != u'/';
         if (i > zacatek && (podleUnicode || zaLomitkem)) {
             zlom = i;

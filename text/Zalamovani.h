@@ -17,6 +17,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 // The width of a piece of text, in the units of the width it is to fit.
 using MeritkoTextu = std::function<qreal(QStringView)>;
@@ -24,3 +25,12 @@ using MeritkoTextu = std::function<qreal(QStringView)>;
 // The pieces of radek, each fitting sirka as measured by sirkaTextu (trailing spaces aside; a
 // single character wider than sirka gets a piece of its own). An empty line gives one empty piece.
 QStringList ZalomRadek(const QString &radek, qreal sirka, const MeritkoTextu &sirkaTextu);
+
+// Asked now and then during a long piece of work whether to go on; false stops it.
+using Pokracovat = std::function<bool()>;
+
+// ZalomRadek that asks pokracovat every PocetZnakuMeziDotazy characters, so that the caller can let
+// other work in during a very long line (a Morse result is one line of megabytes). None when stopped.
+std::optional<QStringList> ZalomRadek(const QString &radek, qreal sirka, const MeritkoTextu &sirkaTextu,
+                                      const Pokracovat &pokracovat);
+inline constexpr qsizetype PocetZnakuMeziDotazy = 4096;

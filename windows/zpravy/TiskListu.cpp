@@ -3,6 +3,7 @@
 #include "resources/Pisma.h"
 #include "text/Zalamovani.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -71,15 +72,53 @@ QFont pismoZpravy()
     return pismoTahomaPx(11);
 }
 
+namespace {
+// How long a slice of breaking a report's lines runs before repaints get their turn.
+constexpr qint64 KusZalamovaniMs = 20;
+
+// The width of a piece of text in metriky's font; the metrics must outlive the function.
+MeritkoTextu sirkaTextu(const QFontMetricsF &metriky)
+{
+    return [&metriky](QStringView kus) {
+        return kus.size() == 1 ? metriky.horizontalAdvance(kus.front()) : metriky.horizontalAdvance(kus.toString());
+    };
+}
+} // namespace
+
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo)
 {
     const QFontMetricsF metriky(pismo);
-    const MeritkoTextu sirkaTextu = [&metriky](QStringView kus) {
-        return kus.size() == 1 ? metriky.horizontalAdvance(kus.front()) : metriky.horizontalAdvance(kus.toString());
-    };
+    const MeritkoTextu meritko = sirkaTextu(metriky);
     QStringList vysledek;
     for (const QString &radek : radky)
-        vysledek.append(ZalomRadek(radek, std::max(sirka, 1), sirkaTextu));
+        vysledek.append(ZalomRadek(radek, std::max(sirka, 1), meritko));
+    return vysledek;
+}
+
+std::optional<QStringList> zalomZpravu(QPrinter &tiskarna, const QString &text, int sirka, const QFont &pismo)
+{
+    const QFontMetricsF metriky(pismo);
+    const MeritkoTextu meritko = sirkaTextu(metriky);
+    QElapsedTimer kus;
+    kus.start();
+    const Pokracovat pokracovat = [&] {
+        if (kus.elapsed() < KusZalamovaniMs)
+            return true;
+        kus.restart();
+        return pokracujTisk(tiskarna, 0, 0);
+    };
+    QStringList vysledek;
+    for (qsizetype zacatek = 0; zacatek <= text.size();) {
+        qsizetype konec = text.indexOf(u'\n', zacatek);
+        if (konec < 0)
+            konec = text.size();
+        const std::optional<QStringList> kusy =
+            ZalomRadek(text.sliced(zacatek, konec - zacatek), std::max(sirka, 1), meritko, pokracovat);
+        if (!kusy || !pokracovat())
+            return std::nullopt;
+        vysledek.append(*kusy);
+        zacatek = konec + 1;
+    }
     return vysledek;
 }
 

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -33,6 +34,11 @@ QFont pismoZpravy();
 // when the word alone is wider), so that every piece fits sirka pixels in pismo (text/Zalamovani).
 // An empty line stays one empty display line; the pieces of a line joined together give the line back.
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
+// The display lines of a report box's text (its lines separated by '\n'), as radkyZobrazeni breaks
+// them. A long text is broken a slice at a time: between slices the print's progress is told that no
+// sheet is printed yet (pokracujTisk(tiskarna, 0, 0)), which lets repaints through. None when the
+// print is to stop.
+std::optional<QStringList> zalomZpravu(QPrinter &tiskarna, const QString &text, int sirka, const QFont &pismo);
 
 // The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
 // wide at 96 dpi would run off the paper.

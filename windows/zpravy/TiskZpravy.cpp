@@ -55,9 +55,7 @@ TiskovaZprava pripravTisk(IZprava &zprava)
     QPlainTextEdit *memo = zprava.memoTisk();
     memo->clear();
     memo->resize(velikostTiskoveZpravy(zprava.druhZpravy()));
-    const QStringList radky = radkyZpravy(zprava);
-    const int sirka = memo->width() - 2 * OkrajZpravy;
-    return {radkyZobrazeni(radky, sirka, pismoZpravy()), sirka};
+    return {textZpravy(zprava), memo->width() - 2 * OkrajZpravy};
 }
 
 TTiskZprav::TTiskZprav(QWidget *rodic) : QObject(rodic), m_rodic(rodic)
@@ -99,7 +97,12 @@ bool TTiskZprav::TiskClick(QWidget *okno)
 bool TTiskZprav::tiskniZpravu(IZprava &zprava)
 {
     const TiskovaZprava tiskova = pripravTisk(zprava);
-    return tiskniRadky(tiskova.radky, tiskova.sirka);
+    // The lines are broken after the dialog, a slice at a time, with repaints between the slices.
+    return vyberATiskni([&](QPrinter &tiskarna, QString *chyba) {
+        const std::optional<QStringList> radky =
+            tiskova.text ? zalomZpravu(tiskarna, *tiskova.text, tiskova.sirka, pismoZpravy()) : QStringList();
+        return radky && TiskniZpravu(tiskarna, *radky, tiskova.sirka, chyba);
+    });
 }
 
 bool TTiskZprav::vyberTisk()
@@ -121,12 +124,6 @@ bool TTiskZprav::vyberTisk()
     else if (m_papir.isValid())
         m_tiskarna->setPageLayout(m_papir);
     return true;
-}
-
-bool TTiskZprav::tiskniRadky(const QStringList &radky, int sirkaRadku)
-{
-    return vyberATiskni(
-        [&](QPrinter &tiskarna, QString *chyba) { return TiskniZpravu(tiskarna, radky, sirkaRadku, chyba); });
 }
 
 bool TTiskZprav::tiskniPrehled(IPrehledTisku &prehled)

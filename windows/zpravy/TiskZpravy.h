@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class IZprava;
 class IPrehledTisku;
@@ -35,15 +36,16 @@ public:
     virtual bool tiskni(TTiskZprav &tisk) = 0;
 };
 
-// A report made ready for Print: its display lines and the box width they were broken at.
+// A report made ready for Print: the report box's text (textZpravy) and the box width its lines
+// break at.
 struct TiskovaZprava
 {
-    QStringList radky;
+    std::optional<QString> text;
     int sirka = 0;
 };
 
-// Empties the window's report box, sizes it for Print, fills it and breaks its lines: what Print
-// does before its dialog; TiskniZpravu prints the result once the dialog is accepted.
+// Empties the window's report box, sizes it for Print and fills it: what Print does before its
+// dialog. Once the dialog is accepted, zalomZpravu breaks the lines and TiskniZpravu prints them.
 TiskovaZprava pripravTisk(IZprava &zprava);
 
 // The most sheets a print job has without showing its progress.
@@ -71,8 +73,6 @@ public:
     bool TiskClick(QWidget *okno);
     // Sizes, fills and prints one report.
     bool tiskniZpravu(IZprava &zprava);
-    // Shows PrintDialog1 and prints the display lines; a failure is shown in a box.
-    bool tiskniRadky(const QStringList &radky, int sirkaRadku);
     // Builds the overview's report, shows PrintDialog1 and prints it with its pictures.
     bool tiskniPrehled(IPrehledTisku &prehled);
     // Shows PrintDialog1; true when the user chose to print.

@@ -73,14 +73,19 @@ void pridejDoZpravy(QPlainTextEdit *memo, const QString &text)
     memo->setProperty(ZpravaZahajena, true);
 }
 
-QStringList radkyZpravy(IZprava &zprava)
+std::optional<QString> textZpravy(IZprava &zprava)
 {
     QPlainTextEdit *memo = zprava.memoTisk();
     memo->clear();
     memo->setProperty(ZpravaZahajena, false);
     zprava.NaplnTisk();
     if (!memo->property(ZpravaZahajena).toBool() && memo->document()->isEmpty())
-        return {};
-    const QString text = memo->toPlainText();
-    return text.split(QLatin1Char('\n'));
+        return std::nullopt;
+    return memo->toPlainText();
+}
+
+QStringList radkyZpravy(IZprava &zprava)
+{
+    const std::optional<QString> text = textZpravy(zprava);
+    return text ? text->split(QLatin1Char('\n')) : QStringList();
 }

@@ -49,5 +49,8 @@ QPlainTextEdit *vytvorMemoTisk(QWidget *rodic);
 // line breaks contributes each of its lines.
 void pridejDoZpravy(QPlainTextEdit *memo, const QString &text);
 
-// Empties the window's memoTisk, lets the window fill it and returns its lines.
+// Empties the window's memoTisk, lets the window fill it and returns its text, the lines separated
+// by '\n'; none when the window reported nothing (one empty line is an empty text).
+std::optional<QString> textZpravy(IZprava &zprava);
+// textZpravy's lines.
 QStringList radkyZpravy(IZprava &zprava);
