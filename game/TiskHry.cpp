@@ -22,8 +22,6 @@
 #include <utility>
 
 namespace {
-// Millimetres kept free at each edge of the paper, where printers may not reach.
-constexpr double OkrajPapiru = 10;
 // Gaps between the parts of a sheet and between the blocks of a text.
 constexpr double Mezera = 40;
 constexpr double Proklad = 1.2;
@@ -361,14 +359,6 @@ void sazejHlidku(Sazba &sazba, const Hra &hra, qsizetype i, const VysledekHlidky
 }
 } // namespace
 
-QRectF plochaHry(const QPrinter &tiskarna)
-{
-    const QPageLayout stranka = tiskarna.pageLayout();
-    return stranka.paintRect(QPageLayout::Millimeter)
-        .intersected(stranka.fullRect(QPageLayout::Millimeter)
-                         .marginsRemoved({OkrajPapiru, OkrajPapiru, OkrajPapiru, OkrajPapiru}));
-}
-
 QList<StrankaHry> RozvrhniHru(const Hra &hra, SifrovaniHry &sifrovani, QSizeF plocha)
 {
     const std::optional<QStringList> reseni = RadkyReseni(hra, sifrovani);
@@ -388,44 +378,15 @@ bool TiskniHru(QPrinter &tiskarna, const Hra &hra, SifrovaniHry &sifrovani, QStr
 {
     if (!ZkontrolujHru(hra, sifrovani, chyba))
         return false;
-    const int kopie = tiskarna.copyCount();
-    const bool kompletovat = tiskarna.collateCopies();
-    // The copies are painted here, as for every print of the program.
-    tiskarna.setCopyCount(1);
-    tiskarna.setDocName(QStringLiteral("talvo"));
-    const QRectF plocha = plochaHry(tiskarna);
-    const QList<StrankaHry> stranky = RozvrhniHru(hra, sifrovani, plocha.size() * JednotekNaMm);
-    QPainter malir;
-    bool zruseno = false;
-    bool hotovo = malir.begin(&tiskarna);
-    if (hotovo) {
-        const QRectF tisknutelna = tiskarna.pageLayout().paintRect(QPageLayout::Millimeter);
-        const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
-        malir.scale(meritko, meritko);
-        malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
-        const QList<ListTisku> listy = PoradiListu(int(stranky.size()), 1, kopie, kompletovat);
-        int vytistenych = 0;
-        for (const ListTisku &list : listy) {
-            if (vytistenych > 0 && !tiskarna.newPage()) {
-                hotovo = false;
-                break;
-            }
-            for (const KresbaStrany &kresba : stranky[list.strana - 1].kresby) {
+    const QList<StrankaHry> stranky = RozvrhniHru(hra, sifrovani, plochaListu(tiskarna).size() * JednotekNaMm);
+    return TiskniKresleneListy(
+        tiskarna, int(stranky.size()),
+        [&stranky](QPainter &malir, int strana) {
+            for (const KresbaStrany &kresba : stranky[strana].kresby) {
                 malir.save();
                 kresba(malir);
                 malir.restore();
             }
-            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
-                zruseno = true;
-                break;
-            }
-        }
-        hotovo = malir.end() && hotovo && !zruseno;
-    }
-    tiskarna.setCopyCount(kopie);
-    tiskarna.setCollateCopies(kompletovat);
-    // Stopped by the user: no reason to show, the caller knows why.
-    if (!hotovo && chyba && !zruseno)
-        *chyba = chybaTiskarny(tiskarna);
-    return hotovo;
+        },
+        chyba);
 }

@@ -27,10 +27,6 @@ struct StrankaHry
     QList<std::function<void(QPainter &)>> kresby;
 };
 
-// Where the pages are painted on tiskarna: its printable area, at least a centimetre from the
-// paper's edges, in millimetres from the paper's top-left corner.
-QRectF plochaHry(const QPrinter &tiskarna);
-
 // The pages of a game that checks (ZkontrolujHru) on pages of plocha (sheet units). A game that
 // does not check gives no page.
 QList<StrankaHry> RozvrhniHru(const Hra &hra, SifrovaniHry &sifrovani, QSizeF plocha);

@@ -12,8 +12,6 @@
 #include <QPrinter>
 
 namespace {
-// At least a centimetre from the paper's edges, where printers may not reach.
-constexpr double OkrajPapiru = 10;
 // Sizes in tenths of a millimetre.
 constexpr int VyskaNadpisu = 80;
 constexpr int VyskaOddilu = 55;
@@ -113,31 +111,7 @@ void KresliTabulkuMorseovky(QPainter &malir, const QRectF &plocha, bool interpun
 
 bool TiskniTabulkuMorseovky(QPrinter &tiskarna, bool interpunkce, QString *chyba)
 {
-    const int kopie = tiskarna.copyCount();
-    // The copies are painted here, as for every print of the program.
-    tiskarna.setCopyCount(1);
-    tiskarna.setDocName(QStringLiteral("talvo"));
-    QPainter malir;
-    bool hotovo = malir.begin(&tiskarna);
-    if (hotovo) {
-        const QPageLayout stranka = tiskarna.pageLayout();
-        const QRectF tisknutelna = stranka.paintRect(QPageLayout::Millimeter);
-        const QRectF plocha =
-            tisknutelna.intersected(stranka.fullRect(QPageLayout::Millimeter)
-                                        .marginsRemoved({OkrajPapiru, OkrajPapiru, OkrajPapiru, OkrajPapiru}));
-        const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
-        malir.scale(meritko, meritko);
-        malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
-        for (int k = 0; k < kopie && hotovo; ++k) {
-            if (k > 0 && !tiskarna.newPage())
-                hotovo = false;
-            else
-                KresliTabulkuMorseovky(malir, QRectF(QPointF(0, 0), plocha.size() * JednotekNaMm), interpunkce);
-        }
-        hotovo = malir.end() && hotovo;
-    }
-    tiskarna.setCopyCount(kopie);
-    if (!hotovo && chyba)
-        *chyba = chybaTiskarny(tiskarna);
-    return hotovo;
+    const QRectF plocha(QPointF(0, 0), plochaListu(tiskarna).size() * JednotekNaMm);
+    return TiskniKresleneListy(
+        tiskarna, 1, [&](QPainter &malir, int) { KresliTabulkuMorseovky(malir, plocha, interpunkce); }, chyba);
 }

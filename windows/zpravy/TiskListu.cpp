@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -197,6 +198,57 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
     const bool hotovo = malir.end();
     obnovKopie();
     if (!hotovo && chyba)
+        *chyba = chybaTiskarny(tiskarna);
+    return hotovo;
+}
+
+QRectF plochaListu(const QPrinter &tiskarna)
+{
+    constexpr double OkrajPapiru = 10;
+    const QPageLayout stranka = tiskarna.pageLayout();
+    return stranka.paintRect(QPageLayout::Millimeter)
+        .intersected(stranka.fullRect(QPageLayout::Millimeter)
+                         .marginsRemoved({OkrajPapiru, OkrajPapiru, OkrajPapiru, OkrajPapiru}));
+}
+
+bool TiskniKresleneListy(QPrinter &tiskarna, int stran, const std::function<void(QPainter &, int strana)> &kresli,
+                         QString *chyba)
+{
+    const int kopie = tiskarna.copyCount();
+    const bool kompletovat = tiskarna.collateCopies();
+    // The copies are painted here, as for every print of the program.
+    tiskarna.setCopyCount(1);
+    tiskarna.setDocName(QStringLiteral("talvo"));
+    const QRectF plocha = plochaListu(tiskarna);
+    QPainter malir;
+    bool zruseno = false;
+    bool hotovo = malir.begin(&tiskarna);
+    if (hotovo) {
+        const QRectF tisknutelna = tiskarna.pageLayout().paintRect(QPageLayout::Millimeter);
+        const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
+        malir.scale(meritko, meritko);
+        malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
+        const QList<ListTisku> listy = PoradiListu(stran, 1, kopie, kompletovat);
+        int vytistenych = 0;
+        for (const ListTisku &list : listy) {
+            if (vytistenych > 0 && !tiskarna.newPage()) {
+                hotovo = false;
+                break;
+            }
+            malir.save();
+            kresli(malir, list.strana - 1);
+            malir.restore();
+            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
+                zruseno = true;
+                break;
+            }
+        }
+        hotovo = malir.end() && hotovo && !zruseno;
+    }
+    tiskarna.setCopyCount(kopie);
+    tiskarna.setCollateCopies(kompletovat);
+    // Stopped by the user: no reason to show, the caller knows why.
+    if (!hotovo && chyba && !zruseno)
         *chyba = chybaTiskarny(tiskarna);
     return hotovo;
 }

@@ -6,6 +6,7 @@
 #include "text/Strankovani.h"
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -94,6 +95,20 @@ bool pokracujTisk(QPrinter &tiskarna, int list, int listu);
 // Prints display lines on tiskarna with its copies and collation, one sheet after another as
 // PoradiListu orders them, as volby say. False with a reason when the printer cannot be opened or fails.
 bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku &volby, QString *chyba = nullptr);
+
+// Lengths on a drawn sheet (charts, cut-outs, game sheets) are in tenths of a millimetre.
+inline constexpr double JednotekNaMm = 10;
+
+// The part of tiskarna's paper a drawn sheet uses: its printable area, at least a centimetre from
+// the paper's edges (where printers may not reach), in millimetres from the paper's top-left corner.
+QRectF plochaListu(const QPrinter &tiskarna);
+
+// Paints stran drawn pages on tiskarna with its copies and collation, one sheet after another as
+// PoradiListu orders them, job title "talvo": kresli paints page strana (from 0) in sheet units, the
+// origin at plochaListu's top-left corner. The print's progress is told after every sheet. False
+// with the printer's reason when it cannot be opened or fails, false without one when stopped.
+bool TiskniKresleneListy(QPrinter &tiskarna, int stran, const std::function<void(QPainter &, int strana)> &kresli,
+                         QString *chyba = nullptr);
 
 // Prints display lines on tiskarna with its copies and collation, job title "talvo", lines per page
 // from the height of "W". sirkaRadku is the box width the lines were broken at; the printed font is

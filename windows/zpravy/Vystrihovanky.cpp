@@ -16,8 +16,6 @@
 
 namespace {
 
-// The least margin of a printed sheet, in millimetres.
-constexpr double OkrajPapiru = 10;
 // Space between the pieces of a sheet.
 constexpr double Mezera = 40;
 // Font heights in sheet units: 4.5 mm headings, 3.2 mm texts.
@@ -353,44 +351,8 @@ void KresliStranu(QPainter &malir, const Vystrihovanka &vystrihovanka, const QLi
 
 bool TiskniVystrihovanku(QPrinter &tiskarna, const Vystrihovanka &vystrihovanka, QString *chyba)
 {
-    const int kopie = tiskarna.copyCount();
-    const bool kompletovat = tiskarna.collateCopies();
-    // The copies are painted here, as for every print of the program.
-    tiskarna.setCopyCount(1);
-    tiskarna.setDocName(QStringLiteral("talvo"));
-    QPainter malir;
-    bool zruseno = false;
-    bool hotovo = malir.begin(&tiskarna);
-    if (hotovo) {
-        const QPageLayout stranka = tiskarna.pageLayout();
-        const QRectF tisknutelna = stranka.paintRect(QPageLayout::Millimeter);
-        // At least a centimetre from the paper's edges, where printers may not reach.
-        const QRectF plocha =
-            tisknutelna.intersected(stranka.fullRect(QPageLayout::Millimeter)
-                                        .marginsRemoved({OkrajPapiru, OkrajPapiru, OkrajPapiru, OkrajPapiru}));
-        const QList<DilListu> dily = RozvrhniVystrihovanku(vystrihovanka, plocha.size() * JednotekNaMm);
-        const double meritko = tiskarna.resolution() / (25.4 * JednotekNaMm);
-        malir.scale(meritko, meritko);
-        malir.translate((plocha.topLeft() - tisknutelna.topLeft()) * JednotekNaMm);
-        const QList<ListTisku> listy = PoradiListu(PocetStranVystrihovanky(dily), 1, kopie, kompletovat);
-        int vytistenych = 0;
-        for (const ListTisku &list : listy) {
-            if (vytistenych > 0 && !tiskarna.newPage()) {
-                hotovo = false;
-                break;
-            }
-            KresliStranu(malir, vystrihovanka, dily, list.strana - 1);
-            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
-                zruseno = true;
-                break;
-            }
-        }
-        hotovo = malir.end() && hotovo && !zruseno;
-    }
-    tiskarna.setCopyCount(kopie);
-    tiskarna.setCollateCopies(kompletovat);
-    // Stopped by the user: no reason to show, the caller knows why.
-    if (!hotovo && chyba && !zruseno)
-        *chyba = chybaTiskarny(tiskarna);
-    return hotovo;
+    const QList<DilListu> dily = RozvrhniVystrihovanku(vystrihovanka, plochaListu(tiskarna).size() * JednotekNaMm);
+    return TiskniKresleneListy(
+        tiskarna, PocetStranVystrihovanky(dily),
+        [&](QPainter &malir, int strana) { KresliStranu(malir, vystrihovanka, dily, strana); }, chyba);
 }

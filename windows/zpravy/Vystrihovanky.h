@@ -10,6 +10,7 @@
 
 #include "ciphers/Kolecko.h"
 #include "ciphers/Mrizka.h"
+#include "windows/zpravy/TiskListu.h"
 
 #include <QList>
 #include <QRectF>
@@ -19,8 +20,6 @@
 class QPainter;
 class QPrinter;
 
-// Lengths on a sheet are in tenths of a millimetre.
-inline constexpr double JednotekNaMm = 10;
 // The discs as cut out: the fixed one with the outer ring, the turning one with the inner ring.
 inline constexpr double PrumerVnejsihoDisku = 1400;
 inline constexpr double PrumerVnitrnihoDisku = 1000;
