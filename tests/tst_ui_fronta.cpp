@@ -2,9 +2,9 @@
 // own, the job going through the printing system, the PDF that the queue's printer writes read back.
 // A window prints through TiskovaFronta::tiskniAktivniOkno, which returns the finished job.
 #include "app/Main.h"
-#include "descriptions/okna/Prehled.h"
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
+#include "descriptions/okna/Prehled.h"
 #include "support/ListyPdf.h"
 #include "support/OdpovidacOken.h"
 #include "support/TiskovaFronta.h"
@@ -13,6 +13,7 @@
 #include "windows/zpravy/Zprava.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -20,9 +21,11 @@
 #include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -47,6 +50,7 @@ private slots:
     void cleanup();
     void tiskZpravy();
     void tiskPrehledu();
+    void zruseniTisku();
     void kopie_data();
     void kopie();
     void nastaveniTisku_data();
@@ -132,6 +136,36 @@ void TestFronta::tiskPrehledu()
     QCOMPARE(listyObrazkuPdf(uloha.pdf), QList<int>{1});
 }
 
+// "Zrušit" in the progress of a long print stops it before anything reaches the queue: the next job the
+// queue finishes is the one-sheet report printed after it.
+void TestFronta::zruseniTisku()
+{
+    TMorseovkaForm *okno = morseovka(QStringLiteral("ahoj ").repeated(20000));
+    QVERIFY(okno);
+    int zruseno = 0;
+    QTimer hlidac;
+    hlidac.setInterval(0);
+    connect(&hlidac, &QTimer::timeout, this, [&zruseno] {
+        for (auto *dialog : QApplication::topLevelWidgets())
+            if (auto *prubeh = qobject_cast<QProgressDialog *>(dialog);
+                prubeh && prubeh->isVisible() && prubeh->value() >= 3 && !prubeh->wasCanceled()) {
+                zruseno = prubeh->value();
+                prubeh->cancel();
+            }
+    });
+    hlidac.start();
+    QVERIFY2(m_fronta->odesli([this] { m_hlavni->findChild<QAction *>(QStringLiteral("Tisk"))->trigger(); }),
+             qPrintable(m_fronta->chyba()));
+    hlidac.stop();
+    QVERIFY(zruseno >= 3);
+
+    okno->findChild<QPlainTextEdit *>(QStringLiteral("Zdroj"))->setPlainText(QStringLiteral("sos"));
+    okno->findChild<QPushButton *>(QStringLiteral("ZasifrujB"))->click();
+    const TiskovaUloha uloha = m_fronta->tiskniAktivniOkno(*m_hlavni);
+    QVERIFY2(!uloha.pdf.isEmpty(), qPrintable(m_fronta->chyba()));
+    QCOMPARE(listyPdf(uloha.pdf), QList<QStringList>{vytistene(radkyZpravy(*okno))});
+}
+
 void TestFronta::kopie_data()
 {
     QTest::addColumn<bool>("kompletovat");
@@ -151,7 +185,9 @@ void TestFronta::kopie()
     QStringList radky;
     for (int i = 1; i <= naStranu + 1; ++i)
         radky.append(QStringLiteral("radek%1").arg(i));
-    const TiskovaUloha uloha = m_fronta->tiskni([&] { tisk.tiskniRadky(radky, 792); }, 3, kompletovat);
+    const TiskovaUloha uloha = m_fronta->tiskni(
+        [&] { tisk.vyberATiskni([&](QPrinter &t, QString *chyba) { return TiskniZpravu(t, radky, 792, chyba); }); }, 3,
+        kompletovat);
     QVERIFY2(!uloha.pdf.isEmpty(), qPrintable(m_fronta->chyba()));
     const QList<QStringList> stranky{{}, radky.mid(0, naStranu), radky.mid(naStranu)};
     QList<QStringList> ocekavane;

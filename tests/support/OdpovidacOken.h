@@ -3,7 +3,7 @@
 // Start it before the call that opens the box: a zero-delay timer looks for
 // QApplication::activeModalWidget(), records what the box says and answers it
 // (by default with its default/OK button, or with the given answer), so no test
-// ever hangs on a modal loop.
+// ever hangs on a modal loop. A progress dialog is left alone.
 
 #include <QMessageBox>
 #include <QObject>

@@ -194,6 +194,11 @@ void TiskovaFronta::vyberPapir(QWidget *dialog, const QString &papir)
 
 TiskovaUloha TiskovaFronta::tiskni(const std::function<void()> &tisk, int kopie, bool kompletovat, const QString &papir)
 {
+    return odesli(tisk, kopie, kompletovat, papir) ? dalsiUloha() : TiskovaUloha{};
+}
+
+bool TiskovaFronta::odesli(const std::function<void()> &tisk, int kopie, bool kompletovat, const QString &papir)
+{
     // An error box after the print dialog is answered too, so a failed print cannot hang the test.
     OdpovidacOken chybovaHlaska;
     bool vybrano = false;
@@ -225,7 +230,7 @@ TiskovaUloha TiskovaFronta::tiskni(const std::function<void()> &tisk, int kopie,
     if (!vybrano || chybovaHlaska.odpovezeno()) {
         m_chyba = vybrano ? QStringLiteral("printing failed: %1").arg(chybovaHlaska.text())
                           : QStringLiteral("no print dialog offering %1 and its properties").arg(nazev());
-        return {};
+        return false;
     }
-    return dalsiUloha();
+    return true;
 }

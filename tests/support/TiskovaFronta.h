@@ -46,6 +46,8 @@ public:
     // the collation and, unless empty, the paper chosen in its Properties; returns the finished job.
     TiskovaUloha tiskni(const std::function<void()> &tisk, int kopie = 1, bool kompletovat = true,
                         const QString &papir = {});
+    // tiskni without waiting for the job: true when the dialog chose this queue and no error box came.
+    bool odesli(const std::function<void()> &tisk, int kopie = 1, bool kompletovat = true, const QString &papir = {});
     // Prints the active child window of hlavni with "Tisk" that way.
     TiskovaUloha tiskniAktivniOkno(TTalvoMain &hlavni, int kopie = 1, bool kompletovat = true);
 

@@ -3,6 +3,7 @@
 #include "resources/Pisma.h"
 #include "text/Strankovani.h"
 #include "text/Zalamovani.h"
+#include "windows/zpravy/TiskDoFronty.h"
 #include "windows/zpravy/TiskListu.h"
 #include "windows/zpravy/TiskPrehledu.h"
 #include "windows/zpravy/Zprava.h"
@@ -21,6 +22,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -150,6 +152,11 @@ bool TTiskZprav::vyberATiskni(const std::function<bool(QPrinter &, QString *)> &
     const QString zvoleny =
         m_tiskarna->outputFormat() == QPrinter::PdfFormat ? m_tiskarna->outputFileName() : QString();
     const QString docasny = zvoleny.isEmpty() ? QString() : docasnyNazev(zvoleny);
+    // A print to a queue is painted into a file of its own (without ".pdf", so the printer stays the
+    // queue's) and sent to the queue when complete.
+    QTemporaryFile proFrontu(QDir::temp().filePath(QStringLiteral("talvo-tisk-XXXXXX")));
+    const bool doFronty = tiskneDoFronty(*m_tiskarna) && proFrontu.open();
+    proFrontu.close();
     bool vytisteno = false;
     bool zruseno = false;
     {
@@ -181,7 +188,15 @@ bool TTiskZprav::vyberATiskni(const std::function<bool(QPrinter &, QString *)> &
         });
         if (!docasny.isEmpty())
             m_tiskarna->setOutputFileName(docasny);
+        if (doFronty)
+            m_tiskarna->setOutputFileName(proFrontu.fileName());
         vytisteno = tisk(*m_tiskarna, &chyba);
+        if (doFronty) {
+            m_tiskarna->setOutputFileName(QString());
+            chyba.replace(proFrontu.fileName(), m_tiskarna->printerName());
+            if (vytisteno && !zruseno)
+                vytisteno = odesliDoFronty(*m_tiskarna, proFrontu.fileName(), m_tiskarna->docName(), &chyba);
+        }
         if (!docasny.isEmpty()) {
             m_tiskarna->setOutputFileName(zvoleny);
             // The reason names the file the user chose.
