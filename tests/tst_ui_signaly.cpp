@@ -156,15 +156,12 @@ void TestSignaly::tichoASmazat()
     okno.nastavHodiny([&cas] { return cas; });
     najdi<QSpinBox>(okno, "rychlostSB")->setValue(40);
     auto *kod = najdi<QPlainTextEdit>(okno, "kodE");
-    auto *text = najdi<QPlainTextEdit>(okno, "textE");
-    auto *rozdil = najdi<QLabel>(okno, "rozdilLab");
-    auto *plocha = najdi<TKlicPlocha>(okno, "klicPlocha");
     posli(okno, cas, {30, 30, 90, 30}, u"mezernik"_s);
-    QVERIFY(!plocha->dole());
+    QVERIFY(!najdi<TKlicPlocha>(okno, "klicPlocha")->dole());
     QCOMPARE(kod->toPlainText(), u".-"_s);
-    QCOMPARE(text->toPlainText(), QString());
+    QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), QString());
     QTRY_COMPARE_WITH_TIMEOUT(kod->toPlainText(), u".-/"_s, 2000);
-    QCOMPARE(text->toPlainText(), u"a"_s);
+    QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), u"a"_s);
     // A long pause after it adds only the word gap.
     cas += 1000;
     posli(okno, cas, {30, 30}, u"mezernik"_s);
@@ -177,24 +174,24 @@ void TestSignaly::tichoASmazat()
     najdi<QLineEdit>(okno, "vzorE")->setText(u"ee"_s);
     posli(okno, cas, {100, 300, 100, 300}, u"mezernik"_s);
     okno.tichoUplynulo();
-    QCOMPARE(text->toPlainText(), u"ee"_s);
-    QCOMPARE(rozdil->text(), u"Shoda se vzorem."_s);
+    QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), u"ee"_s);
+    QCOMPARE(najdi<QLabel>(okno, "rozdilLab")->text(), u"Shoda se vzorem."_s);
     QTest::mouseClick(najdi<QPushButton>(okno, "smazatB"), Qt::LeftButton);
-    QCOMPARE(kod->toPlainText(), QString());
-    QCOMPARE(text->toPlainText(), QString());
+    for (const char *jmeno : {"kodE", "textE"})
+        QCOMPARE(najdi<QPlainTextEdit>(okno, jmeno)->toPlainText(), QString());
     QCOMPARE(okno.dekoder().kod(), QString());
-    QCOMPARE(rozdil->text(), u"Zatím bez chyby (0 z 2 znaků)."_s);
+    QCOMPARE(najdi<QLabel>(okno, "rozdilLab")->text(), u"Zatím bez chyby (0 z 2 znaků)."_s);
     cas += 5000;
     posli(okno, cas, {300, 300}, u"mezernik"_s);
     okno.tichoUplynulo();
-    QCOMPARE(kod->toPlainText(), u"-/"_s);
-    QCOMPARE(rozdil->text(), u"První rozdíl na 1. znaku: čeká se „e“, přijato „t“."_s);
+    QCOMPARE(najdi<QPlainTextEdit>(okno, "kodE")->toPlainText(), u"-/"_s);
+    QCOMPARE(najdi<QLabel>(okno, "rozdilLab")->text(), u"První rozdíl na 1. znaku: čeká se „e“, přijato „t“."_s);
     // The window may go while the key is down (the key lets go as it loses the focus).
     okno.show();
     QVERIFY(QTest::qWaitForWindowActive(&okno));
-    plocha->setFocus();
+    najdi<TKlicPlocha>(okno, "klicPlocha")->setFocus();
     posli(okno, cas, {100}, u"mezernik"_s);
-    QVERIFY(plocha->dole());
+    QVERIFY(najdi<TKlicPlocha>(okno, "klicPlocha")->dole());
 }
 
 void TestSignaly::rozdil_data()
@@ -276,16 +273,15 @@ void TestSignaly::semaforTest()
         const auto volby = okno.model().volby();
         QCOMPARE(najdi<QLabel>(okno, "otazkaLab")->text(), obrazky ? TSemaforTestModel::nazev(otazka) : QString());
         QCOMPARE(najdi<QLabel>(okno, "otazkaObrazekLab")->isVisible(), !obrazky);
-        int klik = -1;
+        QPushButton *klik = nullptr;
         for (int i = 0; i < 4; ++i) {
             auto *b = najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(i + 1).toLatin1());
             QCOMPARE(b->text(), obrazky ? QString() : TSemaforTestModel::nazev(volby[std::size_t(i)]));
             QCOMPARE(b->icon().isNull(), !obrazky);
-            if ((volby[std::size_t(i)] == otazka) == spravne && klik < 0)
-                klik = i;
+            if ((volby[std::size_t(i)] == otazka) == spravne && !klik)
+                klik = b;
         }
-        QTest::mouseClick(najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(klik + 1).toLatin1()),
-                          Qt::LeftButton);
+        QTest::mouseClick(klik, Qt::LeftButton);
         QCOMPARE(vysledek->text(), spravne ? u"Správně"_s : u"Špatně: "_s + TSemaforTestModel::nazev(otazka));
         QVERIFY(okno.model().cekaNaOdpoved());
         QVERIFY(okno.model().obrazekOtazky() != otazka);
