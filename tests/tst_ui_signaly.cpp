@@ -73,9 +73,8 @@ void posli(TMorseKlic &okno, qint64 &cas, const QList<int> &delky, const QString
 }
 
 // The durations of a code sent with a unit of jednotka ms: the gaps inside a letter one unit, "/"
-// three and "//" seven, ending with a key up of three units. Every duration is off by up to nerovnost
-// percent, the same way for every run.
-QList<int> delkyKodu(QStringView kod, int jednotka, int nerovnost = 0)
+// three and "//" seven, ending with a key up of three units.
+QList<int> delkyKodu(QStringView kod, int jednotka)
 {
     QList<int> delky;
     int lomitek = 0;
@@ -90,8 +89,6 @@ QList<int> delkyKodu(QStringView kod, int jednotka, int nerovnost = 0)
         lomitek = 0;
     }
     delky.append(3 * jednotka);
-    for (qsizetype i = 0; i < delky.size(); ++i)
-        delky[i] = delky[i] * (200 + nerovnost * int(i * 7 % 5 - 2)) / 200;
     return delky;
 }
 // The lamp's plan as the start of every stretch (on or off, ms) and the end of the last one.
@@ -111,17 +108,15 @@ void TestSignaly::klic_data()
 {
     QTest::addColumn<int>("rychlost");
     QTest::addColumn<int>("jednotka"); // of the sender, ms
-    QTest::addColumn<int>("nerovnost");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("jak");
     QTest::addColumn<int>("odhad"); // the estimate, give or take 2
-    QTest::newRow("sos at the box speed") << 12 << 100 << 0 << u"sos"_s << u"mezernik"_s << 12;
-    QTest::newRow("two words by mouse") << 8 << 150 << 0 << u"ahoj vole"_s << u"mys"_s << 8;
-    QTest::newRow("auto-repeat ignored") << 10 << 120 << 0 << u"test"_s << u"opakovani"_s << 10;
-    // The box says 8, the sender keys at 11: the reader follows.
-    QTest::newRow("faster sender followed") << 8 << 109 << 0 << u"paris paris"_s << u"mezernik"_s << 11;
-    QTest::newRow("slower sender followed") << 12 << 150 << 0 << u"eeettt mmm"_s << u"mezernik"_s << 8;
-    QTest::newRow("uneven sender") << 8 << 150 << 25 << u"na tabore 2026"_s << u"mezernik"_s << 8;
+    QTest::newRow("sos at the box speed") << 12 << 100 << u"sos"_s << u"mezernik"_s << 12;
+    QTest::newRow("two words by mouse") << 8 << 150 << u"ahoj vole"_s << u"mys"_s << 8;
+    QTest::newRow("auto-repeat ignored") << 10 << 120 << u"test"_s << u"opakovani"_s << 10;
+    // The box says 8, the sender keys at 11: the estimate shown follows the sender (how the decoder
+    // follows faster, slower and uneven senders is the core's test).
+    QTest::newRow("faster sender followed") << 8 << 109 << u"paris paris"_s << u"mezernik"_s << 11;
 }
 
 // Taps with a known timing give the code and the text, the estimate follows the sender.
@@ -129,7 +124,6 @@ void TestSignaly::klic()
 {
     QFETCH(int, rychlost);
     QFETCH(int, jednotka);
-    QFETCH(int, nerovnost);
     QFETCH(QString, text);
     QFETCH(QString, jak);
     QFETCH(int, odhad);
@@ -139,7 +133,7 @@ void TestSignaly::klic()
     najdi<QCheckBox>(okno, "tonCB")->setChecked(false);
     najdi<QSpinBox>(okno, "rychlostSB")->setValue(rychlost);
     const QString kod = MorseSifruj(text, MorseBezInterpunkce);
-    posli(okno, cas, delkyKodu(kod, jednotka, nerovnost), jak);
+    posli(okno, cas, delkyKodu(kod, jednotka), jak);
     okno.tichoUplynulo();
     QCOMPARE(najdi<QPlainTextEdit>(okno, "kodE")->toPlainText(), kod);
     QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), text);
