@@ -219,7 +219,6 @@ void TestMorseovkaOkno::chJakoZnak_data()
     QTest::addColumn<QString>("cil");
     QTest::newRow("encode ch unchecked") << false << true << u"chata"_s << u"-.-./..../.-/-/.-/"_s;
     QTest::newRow("encode ch checked") << true << true << u"chata"_s << u"----/.-/-/.-/"_s;
-    QTest::newRow("encode cch checked") << true << true << u"cch"_s << u"-.-./----/"_s;
     QTest::newRow("decode four dashes unchecked") << false << false << u"----/.-/"_s << u"a"_s;
     QTest::newRow("decode four dashes checked") << true << false << u"----/.-/"_s << u"cha"_s;
 }
