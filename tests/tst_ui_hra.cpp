@@ -70,12 +70,10 @@ void TestHra::spatnyKlicOdmitne_data()
     QTest::addColumn<SifraHry>("sifra");
     QTest::addColumn<int>("sloupec");
     QTest::addColumn<QString>("text");
-    const int klic = TPripravaHryForm::SloupecKlic;
-    QTest::newRow("Morseovka: neznámá tabulka") << SifraHry::Morseovka << klic << u"s tečkami"_s;
-    QTest::newRow("Mřížka: karta neodkryje vše") << SifraHry::Mrizka << klic << u"X./X."_s;
-    QTest::newRow("Kolečko: jiné kolečko") << SifraHry::Kolecko << klic << u"38 a"_s;
-    QTest::newRow("Šnek: neznámý roh") << SifraHry::Snek << klic << u"6 XY dovnitř"_s;
-    QTest::newRow("Semafor: klíč navíc") << SifraHry::Semafor << klic << u"a"_s;
+    // The window marks and refuses every refused key alike; each cipher's refusals are the core's test.
+    QTest::newRow("Mřížka: karta neodkryje vše")
+        << SifraHry::Mrizka << int(TPripravaHryForm::SloupecKlic) << u"X./X."_s;
+    QTest::newRow("Semafor: klíč navíc") << SifraHry::Semafor << int(TPripravaHryForm::SloupecKlic) << u"a"_s;
     QTest::newRow("prázdná zpráva") << SifraHry::Kolecko << int(TPripravaHryForm::SloupecZprava) << u"?!"_s;
 }
 
