@@ -1,6 +1,6 @@
 #include "app/Main.h"
 #include "ciphers/MorseovkaSlova.h"
-#include "support/OdpovidacOken.h"
+#include "support/ListyPdf.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/zpravy/TiskZpravy.h"
 #include "windows/zpravy/Zprava.h"
@@ -8,13 +8,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -23,6 +20,9 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 struct Okno
@@ -217,16 +217,10 @@ void TestMorseovkaOkno::chJakoZnak_data()
     QTest::addColumn<bool>("sifrovat");
     QTest::addColumn<QString>("vstup");
     QTest::addColumn<QString>("cil");
-    QTest::newRow("encode ch unchecked") << false << true << "chata"
-                                         << "-.-./..../.-/-/.-/";
-    QTest::newRow("encode ch checked") << true << true << "chata"
-                                       << "----/.-/-/.-/";
-    QTest::newRow("encode cch checked") << true << true << "cch"
-                                        << "-.-./----/";
-    QTest::newRow("decode four dashes unchecked") << false << false << "----/.-/"
-                                                  << "a";
-    QTest::newRow("decode four dashes checked") << true << false << "----/.-/"
-                                                << "cha";
+    QTest::newRow("encode ch unchecked") << false << true << u"chata"_s << u"-.-./..../.-/-/.-/"_s;
+    QTest::newRow("encode ch checked") << true << true << u"chata"_s << u"----/.-/-/.-/"_s;
+    QTest::newRow("decode four dashes unchecked") << false << false << u"----/.-/"_s << u"a"_s;
+    QTest::newRow("decode four dashes checked") << true << false << u"----/.-/"_s << u"cha"_s;
 }
 
 // The box switches the engine's CH option for both presses and the sound, and adds one report line
@@ -257,17 +251,14 @@ void TestMorseovkaOkno::efektivniRychlost()
     auto *rychlost = o.form->findChild<QSpinBox *>("rychlostE");
     auto *efektivni = o.form->findChild<QSpinBox *>("efektivniRychlostSB");
     QCOMPARE(o.form->findChild<QLabel *>("EfektivniRychlostLab")->buddy(), efektivni);
-    const auto stav = [&] { return QList<int>{efektivni->value(), o.form->nastaveniZvuku().efektivniSlovZaMinutu}; };
-    rychlost->setValue(20);
-    QCOMPARE(stav(), QList<int>({20, 20}));
-    efektivni->setValue(30);
-    QCOMPARE(stav(), QList<int>({20, 20}));
-    efektivni->setValue(8);
-    QCOMPARE(stav(), QList<int>({8, 8}));
-    rychlost->setValue(6);
-    QCOMPARE(stav(), QList<int>({6, 6}));
-    rychlost->setValue(25);
-    QCOMPARE(stav(), QList<int>({25, 25}));
+    // Each box set in turn, and the effective speed shown and carried after it.
+    const std::tuple<QSpinBox *, int, int> kroky[] = {
+        {rychlost, 20, 20}, {efektivni, 30, 20}, {efektivni, 8, 8}, {rychlost, 6, 6}, {rychlost, 25, 25}};
+    for (const auto &[pole, hodnota, ocekavana] : kroky) {
+        pole->setValue(hodnota);
+        QCOMPARE(efektivni->value(), ocekavana);
+        QCOMPARE(o.form->nastaveniZvuku().efektivniSlovZaMinutu, ocekavana);
+    }
 }
 
 // "Vytisknout tabulku" prints one page through the print dialog: every letter with CH after H, its
@@ -281,20 +272,15 @@ void TestMorseovkaOkno::tabulka()
         hlavni.findChild<QAction *>("Morseovka1SD")->trigger();
         QWidget *okno = hlavni.aktivniOkno();
         okno->findChild<QRadioButton *>(interpunkce ? "sInterpunkciRB" : "bezInterpunkceRB")->setChecked(true);
-        hlavni.tisk()->tiskarna()->setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = slozka.filePath("tabulka.pdf");
-        OdpovidacOken odpovidac([&pdf](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>("filename")->setText(pdf);
-            OdpovidacOken::prijmi(dialog);
+        const QString pdf = slozka.filePath(u"tabulka.pdf"_s);
+        const TiskDoPdf tisk = tiskniDoPdf(hlavni.tisk()->tiskarna(), pdf, [okno] {
+            QTest::mouseClick(okno->findChild<QPushButton *>("tabulkaB"), Qt::LeftButton);
         });
-        odpovidac.ocekavej();
-        QTest::mouseClick(okno->findChild<QPushButton *>("tabulkaB"), Qt::LeftButton);
-        QCOMPARE(odpovidac.trida(), "QPrintDialog");
-        QProcess proces;
-        proces.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(proces.waitForFinished(20000));
-        const QString text = QString::fromUtf8(proces.readAllStandardOutput());
-        QCOMPARE(text.count(u'\f'), 1);
+        QCOMPARE(tisk.dialog, u"QPrintDialog"_s);
+        QVERIFY2(tisk.hlaseni.isEmpty(), qPrintable(tisk.hlaseni));
+        const QList<QStringList> listy = listyPdf(pdf);
+        QCOMPARE(listy.size(), 1);
+        const QString text = listy[0].join(u'\n');
         // A character and its code stand side by side; the syllables of a word are drawn one by one.
         const auto radek = [&text](QStringView znak, QStringView kod) {
             return text.contains(QRegularExpression(

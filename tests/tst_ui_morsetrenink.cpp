@@ -1,5 +1,6 @@
 #include "ciphers/Morseovka.h"
 #include "exercises/MorseTrenink.h"
+#include "support/Najdi.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,13 +18,6 @@ private slots:
     void rezimy();
     void postupUrovne();
 };
-
-namespace {
-template <typename T> T *najdi(QWidget &okno, const char *jmeno)
-{
-    return okno.findChild<T *>(jmeno);
-}
-} // namespace
 
 void TestMorseTrenink::rezimy_data()
 {

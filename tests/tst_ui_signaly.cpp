@@ -2,6 +2,7 @@
 #include "ciphers/MorseovkaZvuk.h"
 #include "exercises/MorseKlic.h"
 #include "exercises/SemaforTest.h"
+#include "support/Najdi.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/SemaforCteni.h"
 #include "windows/Svetlo.h"
@@ -18,8 +19,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -44,14 +43,6 @@ private slots:
 };
 
 namespace {
-template <typename T> T *najdi(QWidget &okno, const char *jmeno)
-{
-    T *w = okno.findChild<T *>(jmeno);
-    if (!w)
-        qFatal("no %s", jmeno);
-    return w;
-}
-
 // A key press or release of the space bar, repeated by the keyboard when opakovani.
 void mezernik(QWidget *w, QEvent::Type typ, bool opakovani = false)
 {
@@ -82,9 +73,8 @@ void posli(TMorseKlic &okno, qint64 &cas, const QList<int> &delky, const QString
 }
 
 // The durations of a code sent with a unit of jednotka ms: the gaps inside a letter one unit, "/"
-// three and "//" seven, ending with a key up of three units. Every duration is off by up to nerovnost
-// percent, the same way for every run.
-QList<int> delkyKodu(QStringView kod, int jednotka, int nerovnost = 0)
+// three and "//" seven, ending with a key up of three units.
+QList<int> delkyKodu(QStringView kod, int jednotka)
 {
     QList<int> delky;
     int lomitek = 0;
@@ -99,8 +89,6 @@ QList<int> delkyKodu(QStringView kod, int jednotka, int nerovnost = 0)
         lomitek = 0;
     }
     delky.append(3 * jednotka);
-    for (qsizetype i = 0; i < delky.size(); ++i)
-        delky[i] = delky[i] * (200 + nerovnost * int(i * 7 % 5 - 2)) / 200;
     return delky;
 }
 // The lamp's plan as the start of every stretch (on or off, ms) and the end of the last one.
@@ -120,17 +108,15 @@ void TestSignaly::klic_data()
 {
     QTest::addColumn<int>("rychlost");
     QTest::addColumn<int>("jednotka"); // of the sender, ms
-    QTest::addColumn<int>("nerovnost");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("jak");
     QTest::addColumn<int>("odhad"); // the estimate, give or take 2
-    QTest::newRow("sos at the box speed") << 12 << 100 << 0 << u"sos"_s << u"mezernik"_s << 12;
-    QTest::newRow("two words by mouse") << 8 << 150 << 0 << u"ahoj vole"_s << u"mys"_s << 8;
-    QTest::newRow("auto-repeat ignored") << 10 << 120 << 0 << u"test"_s << u"opakovani"_s << 10;
-    // The box says 8, the sender keys at 11: the reader follows.
-    QTest::newRow("faster sender followed") << 8 << 109 << 0 << u"paris paris"_s << u"mezernik"_s << 11;
-    QTest::newRow("slower sender followed") << 12 << 150 << 0 << u"eeettt mmm"_s << u"mezernik"_s << 8;
-    QTest::newRow("uneven sender") << 8 << 150 << 25 << u"na tabore 2026"_s << u"mezernik"_s << 8;
+    QTest::newRow("sos at the box speed") << 12 << 100 << u"sos"_s << u"mezernik"_s << 12;
+    QTest::newRow("two words by mouse") << 8 << 150 << u"ahoj vole"_s << u"mys"_s << 8;
+    QTest::newRow("auto-repeat ignored") << 10 << 120 << u"test"_s << u"opakovani"_s << 10;
+    // The box says 8, the sender keys at 11: the estimate shown follows the sender (how the decoder
+    // follows faster, slower and uneven senders is the core's test).
+    QTest::newRow("faster sender followed") << 8 << 109 << u"paris paris"_s << u"mezernik"_s << 11;
 }
 
 // Taps with a known timing give the code and the text, the estimate follows the sender.
@@ -138,7 +124,6 @@ void TestSignaly::klic()
 {
     QFETCH(int, rychlost);
     QFETCH(int, jednotka);
-    QFETCH(int, nerovnost);
     QFETCH(QString, text);
     QFETCH(QString, jak);
     QFETCH(int, odhad);
@@ -148,7 +133,7 @@ void TestSignaly::klic()
     najdi<QCheckBox>(okno, "tonCB")->setChecked(false);
     najdi<QSpinBox>(okno, "rychlostSB")->setValue(rychlost);
     const QString kod = MorseSifruj(text, MorseBezInterpunkce);
-    posli(okno, cas, delkyKodu(kod, jednotka, nerovnost), jak);
+    posli(okno, cas, delkyKodu(kod, jednotka), jak);
     okno.tichoUplynulo();
     QCOMPARE(najdi<QPlainTextEdit>(okno, "kodE")->toPlainText(), kod);
     QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), text);
@@ -229,13 +214,11 @@ void TestSignaly::semaforCteni_data()
     QTest::addColumn<QList<int>>("kliky"); // picture numbers; 0 is Zpět
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("cislice");
+    // The reader's rules have their own test; these rows walk the window's buttons, Zpět and the mode shown.
     QTest::newRow("letters") << QList<int>{1, 8, 15, 10} << u"ahoj"_s << false;
-    QTest::newRow("space") << QList<int>{1, 28, 2} << u"a b"_s << false;
     QTest::newRow("numerals then letters") << QList<int>{27, 2, 11, 10, 11} << u"20k"_s << false;
     QTest::newRow("numerals stay") << QList<int>{27, 1, 28, 9} << u"1 9"_s << true;
-    QTest::newRow("Zpět undoes the numerals sign") << QList<int>{27, 0, 1} << u"a"_s << false;
     QTest::newRow("Zpět undoes the letters sign") << QList<int>{27, 1, 10, 0, 2} << u"12"_s << true;
-    QTest::newRow("Zpět a letter") << QList<int>{1, 2, 0, 3} << u"ac"_s << false;
     QTest::newRow("Zpět on nothing") << QList<int>{0, 0, 5} << u"e"_s << false;
 }
 
@@ -247,13 +230,10 @@ void TestSignaly::semaforCteni()
     QFETCH(bool, cislice);
     TSemaforCteni okno;
     okno.show();
-    auto *zpet = najdi<QPushButton>(okno, "zpetB");
-    for (int klik : kliky) {
-        if (klik == 0)
-            zpet->isEnabled() ? QTest::mouseClick(zpet, Qt::LeftButton) : void();
-        else
-            QTest::mouseClick(najdi<QPushButton>(okno, QStringLiteral("znak%1B").arg(klik).toLatin1()), Qt::LeftButton);
-    }
+    // A disabled Zpět takes no click.
+    for (int klik : kliky)
+        QTest::mouseClick(najdi<QPushButton>(okno, klik ? qPrintable(u"znak%1B"_s.arg(klik)) : "zpetB"),
+                          Qt::LeftButton);
     QCOMPARE(najdi<QPlainTextEdit>(okno, "textE")->toPlainText(), text);
     QCOMPARE(okno.cteni().cislice(), cislice);
     auto *prijate = najdi<QListWidget>(okno, "prijateLW");
@@ -287,16 +267,15 @@ void TestSignaly::semaforTest()
         const auto volby = okno.model().volby();
         QCOMPARE(najdi<QLabel>(okno, "otazkaLab")->text(), obrazky ? TSemaforTestModel::nazev(otazka) : QString());
         QCOMPARE(najdi<QLabel>(okno, "otazkaObrazekLab")->isVisible(), !obrazky);
-        int klik = -1;
+        QPushButton *klik = nullptr;
         for (int i = 0; i < 4; ++i) {
             auto *b = najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(i + 1).toLatin1());
             QCOMPARE(b->text(), obrazky ? QString() : TSemaforTestModel::nazev(volby[std::size_t(i)]));
             QCOMPARE(b->icon().isNull(), !obrazky);
-            if ((volby[std::size_t(i)] == otazka) == spravne && klik < 0)
-                klik = i;
+            if ((volby[std::size_t(i)] == otazka) == spravne && !klik)
+                klik = b;
         }
-        QTest::mouseClick(najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(klik + 1).toLatin1()),
-                          Qt::LeftButton);
+        QTest::mouseClick(klik, Qt::LeftButton);
         QCOMPARE(vysledek->text(), spravne ? u"Správně"_s : u"Špatně: "_s + TSemaforTestModel::nazev(otazka));
         QVERIFY(okno.model().cekaNaOdpoved());
         QVERIFY(okno.model().obrazekOtazky() != otazka);
@@ -424,9 +403,8 @@ void TestSignaly::svetloZMorseovky()
     najdi<QSpinBox>(okno, "rychlostE")->setValue(20);
     if (!tlacitko.isEmpty())
         QTest::mouseClick(najdi<QPushButton>(okno, tlacitko.toLatin1()), Qt::LeftButton);
-    auto *svetloB = najdi<QPushButton>(okno, "svetloB");
-    QTest::mouseClick(svetloB, Qt::LeftButton);
-    QTest::mouseClick(svetloB, Qt::LeftButton);
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(najdi<QPushButton>(okno, "svetloB"), Qt::LeftButton);
     const QList<TSvetlo *> svetla = okno.findChildren<TSvetlo *>();
     if (kod.isEmpty()) {
         QVERIFY(svetla.isEmpty());

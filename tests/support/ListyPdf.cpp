@@ -1,7 +1,11 @@
 #include "support/ListyPdf.h"
+#include "support/OdpovidacOken.h"
 
+#include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 QString vystup(const QString &program, const QStringList &argumenty)
@@ -19,6 +23,22 @@ QString polozkaPdfinfo(const QString &cesta, const QString &klic)
     return vzor.match(vystup(QStringLiteral("pdfinfo"), {cesta})).captured(1).trimmed();
 }
 } // namespace
+
+TiskDoPdf tiskniDoPdf(QPrinter *tiskarna, const QString &cesta, const std::function<void()> &tisk)
+{
+    tiskarna->setOutputFormat(QPrinter::PdfFormat);
+    tiskarna->setOutputFileName(cesta);
+    OdpovidacOken dialog([&cesta](QWidget *okno) {
+        if (auto *soubor = okno->findChild<QLineEdit *>(QStringLiteral("filename")))
+            soubor->setText(cesta);
+        OdpovidacOken::prijmi(okno);
+    });
+    dialog.ocekavej();
+    OdpovidacOken box;
+    QTimer::singleShot(0, &box, [&box] { box.ocekavej(3000); });
+    tisk();
+    return {dialog.trida(), dialog.trida() == u"QPrintDialog" ? box.text() : dialog.text()};
+}
 
 QList<QStringList> listyPdf(const QString &cesta)
 {
