@@ -2,6 +2,7 @@
 #include "ciphers/MorseovkaZvuk.h"
 #include "exercises/MorseKlic.h"
 #include "exercises/SemaforTest.h"
+#include "resources/kresby/KresbaSemafor.h"
 #include "support/Najdi.h"
 #include "windows/Morseovkaunit.h"
 #include "windows/SemaforCteni.h"
@@ -258,25 +259,39 @@ void TestSignaly::semaforTest()
     QFETCH(QString, rezim);
     TSemaforTest okno(11u);
     okno.show();
+    okno.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&okno));
     QVERIFY(najdi<QRadioButton>(okno, "obrazekNaPismenoRB")->isChecked());
     QTest::mouseClick(najdi<QRadioButton>(okno, rezim.toLatin1()), Qt::LeftButton);
     const bool obrazky = rezim == u"pismenoNaObrazekRB";
     auto *vysledek = najdi<QLabel>(okno, "vysledekLab");
-    for (const bool spravne : {true, false, true}) {
+    // Answered by a click, then by the choice's number, then by Alt and the number: a new question's
+    // captions must not take the keys away.
+    for (const auto &[spravne, klavesy] :
+         {std::pair{true, -1}, {false, int(Qt::NoModifier)}, {true, int(Qt::AltModifier)}}) {
         const int otazka = okno.model().obrazekOtazky();
         const auto volby = okno.model().volby();
         QCOMPARE(najdi<QLabel>(okno, "otazkaLab")->text(), obrazky ? TSemaforTestModel::nazev(otazka) : QString());
         QCOMPARE(najdi<QLabel>(okno, "otazkaObrazekLab")->isVisible(), !obrazky);
-        QPushButton *klik = nullptr;
+        // A screen reader hears where the flags point, never the letter asked.
+        QCOMPARE(najdi<QLabel>(okno, "otazkaObrazekLab")->accessibleDescription(),
+                 obrazky ? QString() : popisVlajek(otazka));
+        int klik = -1;
         for (int i = 0; i < 4; ++i) {
             auto *b = najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(i + 1).toLatin1());
             QCOMPARE(b->text(), obrazky ? QString() : TSemaforTestModel::nazev(volby[std::size_t(i)]));
             QCOMPARE(b->icon().isNull(), !obrazky);
-            if ((volby[std::size_t(i)] == otazka) == spravne && !klik)
-                klik = b;
+            QCOMPARE(b->accessibleDescription(), obrazky ? popisVlajek(volby[std::size_t(i)]) : QString());
+            if ((volby[std::size_t(i)] == otazka) == spravne && klik < 0)
+                klik = i;
         }
-        QTest::mouseClick(klik, Qt::LeftButton);
-        QCOMPARE(vysledek->text(), spravne ? u"Správně"_s : u"Špatně: "_s + TSemaforTestModel::nazev(otazka));
+        if (klavesy < 0)
+            QTest::mouseClick(najdi<QPushButton>(okno, QStringLiteral("volba%1B").arg(klik + 1).toLatin1()),
+                              Qt::LeftButton);
+        else
+            QTest::keyClick(&okno, Qt::Key(Qt::Key_1 + klik), Qt::KeyboardModifiers(klavesy));
+        // A button's shortcut presses it a moment later, as a click shows; the results alternate.
+        QTRY_COMPARE(vysledek->text(), spravne ? u"Správně"_s : u"Špatně: "_s + TSemaforTestModel::nazev(otazka));
         QVERIFY(okno.model().cekaNaOdpoved());
         QVERIFY(okno.model().obrazekOtazky() != otazka);
     }
