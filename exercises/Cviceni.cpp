@@ -10,11 +10,14 @@
 #include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,6 +35,21 @@ constexpr int KrokVolby = 20;
 constexpr QRect MistoPrehrat(152, 18, 26, 22);
 // The size a right choice gets at evaluation.
 constexpr qreal BodySpravne = 14;
+// A play triangle in the button text's colour: the style's own icon is black whatever the palette,
+// unreadable on a dark button. Drawn at the screen's density, so it stays sharp at any ratio.
+QIcon ikonaPrehrat(const QWidget *tlacitko)
+{
+    const qreal pomer = tlacitko->devicePixelRatioF();
+    QPixmap obraz(QSize(16, 16) * pomer);
+    obraz.setDevicePixelRatio(pomer);
+    obraz.fill(Qt::transparent);
+    QPainter malir(&obraz);
+    malir.setRenderHint(QPainter::Antialiasing);
+    malir.setPen(Qt::NoPen);
+    malir.setBrush(tlacitko->palette().color(QPalette::ButtonText));
+    malir.drawPolygon(QPolygonF{QPointF(4, 2.5), QPointF(13.5, 8), QPointF(4, 13.5)});
+    return QIcon(obraz);
+}
 } // namespace
 
 TTalvoCviceni::TTalvoCviceni(QWidget *parent) : TTalvoCviceni(quint32(QDateTime::currentSecsSinceEpoch()), parent) {}
@@ -127,7 +145,7 @@ void TTalvoCviceni::vytvorOtazku(int q, QRandomGenerator &nahoda)
     otazka.prehrat = tlacitko(otazka.box, QStringLiteral("Pismeno%1PrehratB").arg(pismeno), QString(),
                               QStringLiteral("Přehraje morseovku písmene %1.").arg(pismeno));
     otazka.prehrat->setMinimumWidth(0);
-    otazka.prehrat->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    otazka.prehrat->setIcon(ikonaPrehrat(otazka.prehrat));
     otazka.prehrat->setGeometry(MistoPrehrat);
     connect(otazka.prehrat, &QPushButton::clicked, this, [this, q] { PrehratClick(q); });
     const std::array<int, PocetVoleb> poradi = losujPoradi(q, nahoda);
