@@ -31,7 +31,7 @@ void zajistiAplikaci()
 // letters, the tools on.
 void pripravHru(TPripravaHryForm &okno, int sifra)
 {
-    okno.nastavSemeno(42);
+    okno.nastavPocatek(42);
     okno.findChild<QComboBox *>(QStringLiteral("sifraCB"))->setCurrentIndex(sifra);
     okno.findChild<QSpinBox *>(QStringLiteral("pocetHlidekSB"))->setValue(12);
     okno.RuzneKliceBClick();

@@ -26,7 +26,7 @@ constexpr int VychoziEfektivniRychlost = 8;
 
 TMorseTrenink::TMorseTrenink(QWidget *parent) : TMorseTrenink(quint32(QDateTime::currentMSecsSinceEpoch()), parent) {}
 
-TMorseTrenink::TMorseTrenink(quint32 semeno, QWidget *parent) : QWidget(parent), m_model(semeno)
+TMorseTrenink::TMorseTrenink(quint32 pocatek, QWidget *parent) : QWidget(parent), m_model(pocatek)
 {
     pripravOkno(this, "MorseTreninkForm", QStringLiteral("Morseovka – trénink"), Navrh);
     vytvorOvladace();

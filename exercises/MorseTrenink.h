@@ -25,8 +25,8 @@ class TMorseTrenink : public QWidget
 public:
     // The questions are drawn from a generator started from the current time.
     explicit TMorseTrenink(QWidget *parent = nullptr);
-    // The questions are drawn from a generator started from semeno, so a session can be repeated.
-    explicit TMorseTrenink(quint32 semeno, QWidget *parent = nullptr);
+    // The questions are drawn from a generator started from pocatek, so the same questions can be asked again.
+    explicit TMorseTrenink(quint32 pocatek, QWidget *parent = nullptr);
 
     const TMorseTreninkModel &model() const { return m_model; }
     NastaveniZvuku nastaveniZvuku() const;

@@ -27,7 +27,7 @@ QKeySequence zkratkaVolby(int i)
 
 TSemaforTest::TSemaforTest(QWidget *parent) : TSemaforTest(quint32(QDateTime::currentMSecsSinceEpoch()), parent) {}
 
-TSemaforTest::TSemaforTest(quint32 semeno, QWidget *parent) : QWidget(parent), m_model(semeno)
+TSemaforTest::TSemaforTest(quint32 pocatek, QWidget *parent) : QWidget(parent), m_model(pocatek)
 {
     pripravOkno(this, "SemaforTestForm", QStringLiteral("Semafor – test"), Navrh);
     vytvorOvladace();

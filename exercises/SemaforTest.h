@@ -22,8 +22,8 @@ class TSemaforTest : public QWidget
 public:
     // The questions are drawn from a generator started from the current time.
     explicit TSemaforTest(QWidget *parent = nullptr);
-    // The questions are drawn from a generator started from semeno, so a session can be repeated.
-    explicit TSemaforTest(quint32 semeno, QWidget *parent = nullptr);
+    // The questions are drawn from a generator started from pocatek, so the same questions can be asked again.
+    explicit TSemaforTest(quint32 pocatek, QWidget *parent = nullptr);
 
     const TSemaforTestModel &model() const { return m_model; }
 

@@ -34,7 +34,7 @@ QString bezMnemoniky(const QString &text)
 }
 } // namespace
 
-TPripravaHryForm::TPripravaHryForm(QWidget *parent) : QWidget(parent), m_nahoda(QRandomGenerator::securelySeeded())
+TPripravaHryForm::TPripravaHryForm(QWidget *parent) : QWidget(parent), m_nahoda(QRandomGenerator::system()->generate())
 {
     pripravOkno(this, "PripravaHryForm", QStringLiteral("Příprava hry pro hlídky"), Navrh);
     m_hra = NovaHra(SifraHry::Morseovka, m_nahoda);

@@ -44,7 +44,7 @@ public:
     const Hra &hra() const { return m_hra; }
     SifrovaniHry &sifrovani() { return m_sifrovani; }
     // Fixes where the random keys start, so the same keys come every time (repeatable checks and benchmarks).
-    void nastavSemeno(quint32 semeno) { m_nahoda.seed(semeno); }
+    void nastavPocatek(quint32 pocatek) { m_nahoda = QRandomGenerator(pocatek); }
 
     // Checks the game for printing; on a fault shows a message box naming the patrol and the
     // reason, and returns false.

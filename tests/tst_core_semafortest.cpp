@@ -39,17 +39,17 @@ void TestSemaforTest::nazev()
 
 void TestSemaforTest::volby_data()
 {
-    QTest::addColumn<quint32>("semeno");
-    for (const quint32 semeno : {1u, 2026u, 0xffffffffu})
-        QTest::addRow("semeno %u", semeno) << semeno;
+    QTest::addColumn<quint32>("pocatek");
+    for (const quint32 pocatek : {1u, 2026u, 0xffffffffu})
+        QTest::addRow("pocatek %u", pocatek) << pocatek;
 }
 
 // Every question: four different signs that are asked at all, the right one among them, never the
-// question before again; over a session every sign comes up and the right answer takes every place.
+// question before again; over many questions every sign comes up and the right answer takes every place.
 void TestSemaforTest::volby()
 {
-    QFETCH(quint32, semeno);
-    TSemaforTestModel model(semeno);
+    QFETCH(quint32, pocatek);
+    TSemaforTestModel model(pocatek);
     const QList<int> ptane = TSemaforTestModel::ptaneObrazky();
     QCOMPARE(ptane.size(), 27);
     QSet<int> videne;

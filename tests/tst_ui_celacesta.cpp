@@ -1,4 +1,4 @@
-// One main window driven through every menu command in turn, as a user would in one session: each tool
+// One main window driven through every menu command in turn, as a user would in one sitting: each tool
 // window runs its cipher on its default text, saves its report and prints it to PDF; an overview is
 // printed; every description of the shipped store is opened in the editor and saved into a copy of the
 // store; the quiz is taken; the windows are cascaded and closed, and the program ends. In the sanitizer
@@ -54,7 +54,7 @@ QString textPdf(const QString &pdf)
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
 
-// One step of the session: the window a menu command opens, what to type into its source first (a null
+// One step of the walk: the window a menu command opens, what to type into its source first (a null
 // text keeps the default), the button that runs its cipher, and what its target then starts with.
 struct Krok
 {

@@ -38,9 +38,9 @@ void nastavBunku(TPripravaHryForm &okno, int radek, int sloupec, const QString &
 
 // The window with a fixed start of keys, so that every run enciphers the same, its cipher and, unless 0,
 // its number of patrols.
-void priprav(TPripravaHryForm &okno, quint32 semeno, SifraHry sifra, int hlidek = 0)
+void priprav(TPripravaHryForm &okno, quint32 pocatek, SifraHry sifra, int hlidek = 0)
 {
-    okno.nastavSemeno(semeno);
+    okno.nastavPocatek(pocatek);
     okno.findChild<QComboBox *>(u"sifraCB"_s)->setCurrentText(NazevSifry(sifra));
     if (hlidek > 0)
         okno.findChild<QSpinBox *>(u"pocetHlidekSB"_s)->setValue(hlidek);

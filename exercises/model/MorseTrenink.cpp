@@ -17,7 +17,7 @@ QString naVelka(QStringView znak)
 }
 } // namespace
 
-TMorseTreninkModel::TMorseTreninkModel(quint32 semeno) : m_nahoda(semeno) {}
+TMorseTreninkModel::TMorseTreninkModel(quint32 pocatek) : m_nahoda(pocatek) {}
 
 void TMorseTreninkModel::nastavUroven(int uroven)
 {

@@ -57,8 +57,8 @@ public:
     static constexpr int OdpovediBrany = 20; // the answers the level-up gate looks back on
     static constexpr int SpravnychBrany = 18;
 
-    // Questions are drawn from a generator started from semeno: the same start asks the same questions.
-    explicit TMorseTreninkModel(quint32 semeno);
+    // Questions are drawn from a generator started from pocatek: the same start asks the same questions.
+    explicit TMorseTreninkModel(quint32 pocatek);
 
     RezimTreninku rezim() const { return m_rezim; }
     // The current question stays; only how it is asked and answered changes.
@@ -91,7 +91,7 @@ public:
 
     int pocetOdpovedi() const { return m_odpovedi; }
     int pocetSpravnych() const { return m_spravnych; }
-    // "Správně: R z N" for the whole session.
+    // "Správně: R z N" over every question asked so far.
     QString textSkore() const;
 
     // The trained characters in training order, then those answered at a higher level before.

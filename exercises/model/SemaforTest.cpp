@@ -20,7 +20,7 @@ QString TSemaforTestModel::nazev(int obrazek)
     return semaforVyznam(obrazek).toUpper();
 }
 
-TSemaforTestModel::TSemaforTestModel(quint32 semeno) : m_nahoda(semeno) {}
+TSemaforTestModel::TSemaforTestModel(quint32 pocatek) : m_nahoda(pocatek) {}
 
 void TSemaforTestModel::dalsiOtazka()
 {

@@ -4,7 +4,7 @@
 // different choices, the sign asked among them at a random place; in the mode ObrazekNaPismeno the
 // picture is shown and the choices are names, in PismenoNaObrazek the name is shown and the choices
 // are pictures. Either way a choice is a picture number, so checking does not depend on the mode.
-// An answer counts once; the score covers the whole session.
+// An answer counts once; the score counts every question asked so far.
 
 #include <QList>
 #include <QRandomGenerator>
@@ -36,8 +36,8 @@ public:
     // The name a sign is asked and answered by: "A"-"Z", "ČÍSLICE"; empty for a picture not asked.
     static QString nazev(int obrazek);
 
-    // Questions are drawn from a generator started from semeno: the same start asks the same questions.
-    explicit TSemaforTestModel(quint32 semeno);
+    // Questions are drawn from a generator started from pocatek: the same start asks the same questions.
+    explicit TSemaforTestModel(quint32 pocatek);
 
     RezimSemaforTestu rezim() const { return m_rezim; }
     // The current question and its choices stay; only how they are shown changes.
