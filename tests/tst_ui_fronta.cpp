@@ -5,6 +5,7 @@
 #include "descriptions/TextovySoubor.h"
 #include "descriptions/Ulozistepopisu.h"
 #include "descriptions/okna/Prehled.h"
+#include "support/HlidacTisku.h"
 #include "support/ListyPdf.h"
 #include "support/OdpovidacOken.h"
 #include "support/TiskovaFronta.h"
@@ -13,7 +14,6 @@
 #include "windows/zpravy/Zprava.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -21,11 +21,9 @@
 #include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -142,22 +140,12 @@ void TestFronta::zruseniTisku()
 {
     TMorseovkaForm *okno = morseovka(QStringLiteral("ahoj ").repeated(20000));
     QVERIFY(okno);
-    int zruseno = 0;
-    QTimer hlidac;
-    hlidac.setInterval(0);
-    connect(&hlidac, &QTimer::timeout, this, [&zruseno] {
-        for (auto *dialog : QApplication::topLevelWidgets())
-            if (auto *prubeh = qobject_cast<QProgressDialog *>(dialog);
-                prubeh && prubeh->isVisible() && prubeh->value() >= 3 && !prubeh->wasCanceled()) {
-                zruseno = prubeh->value();
-                prubeh->cancel();
-            }
-    });
-    hlidac.start();
-    QVERIFY2(m_fronta->odesli([this] { m_hlavni->findChild<QAction *>(QStringLiteral("Tisk"))->trigger(); }),
-             qPrintable(m_fronta->chyba()));
-    hlidac.stop();
-    QVERIFY(zruseno >= 3);
+    {
+        const HlidacTisku hlidac(3);
+        QVERIFY2(m_fronta->odesli([this] { m_hlavni->findChild<QAction *>(QStringLiteral("Tisk"))->trigger(); }),
+                 qPrintable(m_fronta->chyba()));
+        QVERIFY(hlidac.zrusenoPo >= 3);
+    }
 
     okno->findChild<QPlainTextEdit *>(QStringLiteral("Zdroj"))->setPlainText(QStringLiteral("sos"));
     okno->findChild<QPushButton *>(QStringLiteral("ZasifrujB"))->click();
