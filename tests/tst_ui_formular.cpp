@@ -4,13 +4,20 @@
 #include "windows/Mrizkaunit.h"
 #include "windows/Semaforsifrujunit.h"
 #include "windows/Snekunit.h"
+#include "windows/formular/Mnemoniky.h"
 #include "windows/zpravy/Ukladani.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -31,7 +38,8 @@ std::unique_ptr<QWidget> okno(const QString &druh)
 }
 } // namespace
 
-// What every window does alike: a double click selects a memo's whole text, the file dialogs.
+// What every window does alike: a double click selects a memo's whole text, the file dialogs, the
+// accessible names pojmenujOvladaceOkna gives the controls that have none.
 class TestFormular : public QObject
 {
     Q_OBJECT
@@ -41,6 +49,9 @@ private slots:
     void dvojklik();
     void dialogy_data();
     void dialogy();
+    void jmenoPodlePopisku_data();
+    void jmenoPodlePopisku();
+    void jmenaBezPopisku();
 
 private:
     std::unique_ptr<QTemporaryDir> m_slozka;
@@ -146,6 +157,63 @@ void TestFormular::dialogy()
         QCOMPARE(dialog->directory().absolutePath(), m_slozka->filePath("ulozeneTalvo"));
         QCOMPARE(dialog->selectedFiles().value(0), m_slozka->filePath("ulozeneTalvo/morseovka.wav"));
     }
+}
+
+void TestFormular::jmenoPodlePopisku_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("drivejsi");
+    QTest::addColumn<bool>("jinyRodic");
+    QTest::addColumn<QString>("jmeno");
+    QTest::newRow("mnemonic dropped") << "Ši&fra:" << QString() << false << "Šifra:";
+    QTest::newRow("label in another widget") << "&Počet hlídek" << QString() << true << "Počet hlídek";
+    QTest::newRow("written ampersand stays one") << "Klíč && heslo" << QString() << false << "Klíč & heslo";
+    QTest::newRow("padding trimmed") << "  Zdrojový text " << QString() << false << "Zdrojový text";
+    QTest::newRow("name given before stays") << "&Hlídky"
+                                             << "Hlídky hry" << false << "Hlídky hry";
+    QTest::newRow("rich text label names nothing") << "<b>Klíč</b>" << QString() << false << QString();
+}
+
+void TestFormular::jmenoPodlePopisku()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, drivejsi);
+    QFETCH(bool, jinyRodic);
+    QFETCH(QString, jmeno);
+    QWidget okno;
+    auto *skupina = new QWidget(&okno);
+    auto *popisek = new QLabel(text, jinyRodic ? &okno : skupina);
+    if (text.startsWith(u'<'))
+        popisek->setTextFormat(Qt::RichText);
+    auto *editace = new QLineEdit(skupina);
+    editace->setAccessibleName(drivejsi);
+    popisek->setBuddy(editace);
+    pojmenujOvladaceOkna(&okno);
+    QCOMPARE(editace->accessibleName(), jmeno);
+}
+
+// A window's scroll area takes the window's title, a combo box's list the box's name; a memo without
+// a label stays unnamed, for the AT-SPI walk to find.
+void TestFormular::jmenaBezPopisku()
+{
+    QWidget okno;
+    okno.setWindowTitle(QStringLiteral("Šnek"));
+    auto *rozvrzeni = new QVBoxLayout(&okno);
+    auto *plocha = new QScrollArea, *pojmenovana = new QScrollArea, *bezFokusu = new QScrollArea;
+    pojmenovana->setAccessibleName(QStringLiteral("Cílový text"));
+    bezFokusu->setFocusPolicy(Qt::NoFocus);
+    auto *memo = new QPlainTextEdit;
+    auto *sifra = new QComboBox;
+    auto *popisek = new QLabel(QStringLiteral("Ši&fra:"));
+    popisek->setBuddy(sifra);
+    for (QWidget *w : std::initializer_list<QWidget *>{plocha, memo, pojmenovana, bezFokusu, popisek, sifra})
+        rozvrzeni->addWidget(w);
+    pojmenujOvladaceOkna(&okno);
+    QCOMPARE(plocha->accessibleName(), QStringLiteral("Šnek"));
+    QCOMPARE(pojmenovana->accessibleName(), QStringLiteral("Cílový text"));
+    QCOMPARE(bezFokusu->accessibleName(), QString());
+    QCOMPARE(memo->accessibleName(), QString());
+    QCOMPARE(sifra->view()->accessibleName(), QStringLiteral("Šifra:"));
 }
 
 QTEST_MAIN(TestFormular)
