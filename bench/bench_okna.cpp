@@ -204,7 +204,7 @@ void Okno_TiskDoPdf(benchmark::State &stav)
     for (auto _ : stav) {
         const TiskovaZprava zprava = pripravTisk(*okno.form);
         const QStringList radky =
-            zalomZpravu(tiskarna, zprava.text.value_or(QString()), zprava.sirka, pismoZpravy()).value_or(QStringList());
+            zalomZpravu(zprava.text.value_or(QString()), zprava.sirka, pismoZpravy()).value_or(QStringList());
         QString chyba;
         if (!TiskniZpravu(tiskarna, radky, zprava.sirka, &chyba))
             stav.SkipWithError(qPrintable(chyba));

@@ -32,13 +32,10 @@ NastavenyPrubehTisku::~NastavenyPrubehTisku()
     aktualniPrubeh() = std::move(m_predchozi);
 }
 
-bool pokracujTisk(QPrinter &tiskarna, int list, int listu)
+bool pokracujTisk(int list, int listu)
 {
     const PrubehTisku &prubeh = aktualniPrubeh();
-    if (!prubeh || prubeh(list, listu))
-        return true;
-    tiskarna.abort();
-    return false;
+    return !prubeh || prubeh(list, listu);
 }
 
 QString chybaTiskarny(const QPrinter &tiskarna)
@@ -96,7 +93,7 @@ QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pis
     return vysledek;
 }
 
-std::optional<QStringList> zalomZpravu(QPrinter &tiskarna, const QString &text, int sirka, const QFont &pismo)
+std::optional<QStringList> zalomZpravu(const QString &text, int sirka, const QFont &pismo)
 {
     const QFontMetricsF metriky(pismo);
     const MeritkoTextu meritko = sirkaTextu(metriky);
@@ -106,7 +103,7 @@ std::optional<QStringList> zalomZpravu(QPrinter &tiskarna, const QString &text, 
         if (kus.elapsed() < KusZalamovaniMs)
             return true;
         kus.restart();
-        return pokracujTisk(tiskarna, 0, 0);
+        return pokracujTisk(0, 0);
     };
     QStringList vysledek;
     for (qsizetype zacatek = 0; zacatek <= text.size();) {
@@ -188,7 +185,7 @@ bool TiskniListy(QPrinter &tiskarna, const QStringList &radky, const VolbyTisku 
             malir.drawText(QPoint(volby.levyOkraj, (i - list.od) * vyskaRadku + metriky.ascent()), radky.at(i));
         if (volby.poRadcichListu && !volby.poRadcichListu(malir, list, (list.po - list.od) * vyskaRadku))
             return selhani();
-        if (!pokracujTisk(tiskarna, ++vytistenych, listu)) {
+        if (!pokracujTisk(++vytistenych, listu)) {
             // Stopped by the user: no reason to show, the caller knows why.
             malir.end();
             obnovKopie();
@@ -238,7 +235,7 @@ bool TiskniKresleneListy(QPrinter &tiskarna, int stran, const std::function<void
             malir.save();
             kresli(malir, list.strana - 1);
             malir.restore();
-            if (!pokracujTisk(tiskarna, ++vytistenych, int(listy.size()))) {
+            if (!pokracujTisk(++vytistenych, int(listy.size()))) {
                 zruseno = true;
                 break;
             }

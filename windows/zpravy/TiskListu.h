@@ -37,9 +37,9 @@ QFont pismoZpravy();
 QStringList radkyZobrazeni(const QStringList &radky, int sirka, const QFont &pismo);
 // The display lines of a report box's text (its lines separated by '\n'), as radkyZobrazeni breaks
 // them. A long text is broken a slice at a time: between slices the print's progress is told that no
-// sheet is printed yet (pokracujTisk(tiskarna, 0, 0)), which lets repaints through. None when the
-// print is to stop.
-std::optional<QStringList> zalomZpravu(QPrinter &tiskarna, const QString &text, int sirka, const QFont &pismo);
+// sheet is printed yet (pokracujTisk(0, 0)), which lets repaints through. None when the print is
+// to stop.
+std::optional<QStringList> zalomZpravu(const QString &text, int sirka, const QFont &pismo);
 
 // The font printed lines use on tiskarna: Tahoma 8 pt, smaller only when a line sirkaRadku pixels
 // wide at 96 dpi would run off the paper.
@@ -89,8 +89,9 @@ private:
 };
 
 // Tells the progress set now that sheet list of listu is printed. False when the print is to stop:
-// the job of tiskarna is then aborted, and the page loop ends its painter and returns false.
-bool pokracujTisk(QPrinter &tiskarna, int list, int listu);
+// the page loop then ends its painter and returns false. Qt's print engines cannot abort a job, so
+// the caller prints into a file of its own and throws it away (TTiskZprav::vyberATiskni).
+bool pokracujTisk(int list, int listu);
 
 // Prints display lines on tiskarna with its copies and collation, one sheet after another as
 // PoradiListu orders them, as volby say. False with a reason when the printer cannot be opened or fails.

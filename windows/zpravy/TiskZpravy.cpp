@@ -102,7 +102,7 @@ bool TTiskZprav::tiskniZpravu(IZprava &zprava)
     // The lines are broken after the dialog, a slice at a time, with repaints between the slices.
     return vyberATiskni([&](QPrinter &tiskarna, QString *chyba) {
         const std::optional<QStringList> radky =
-            tiskova.text ? zalomZpravu(tiskarna, *tiskova.text, tiskova.sirka, pismoZpravy()) : QStringList();
+            tiskova.text ? zalomZpravu(*tiskova.text, tiskova.sirka, pismoZpravy()) : QStringList();
         return radky && TiskniZpravu(tiskarna, *radky, tiskova.sirka, chyba);
     });
 }

@@ -81,9 +81,9 @@ public:
     void NastaveniTiskuClick();
     // Shows PrintDialog1, then runs tisk on the printer; a failure is shown in a box. Between sheets
     // the window repaints; a job of more than MaxListuBezPrubehu sheets shows the dialog
-    // "PrubehTisku" whose "Zrušit" stops it, with no box: the printer's job is aborted, and a PDF
-    // file, printed under a temporary name beside the chosen one and renamed onto it only when
-    // complete, leaves nothing new under the chosen name.
+    // "PrubehTisku" whose "Zrušit" stops it, with no box. A PDF file is printed under a temporary
+    // name beside the chosen one and renamed onto it only when complete, a print to a queue into a
+    // temporary file sent to the queue only when complete: a stopped print leaves nothing.
     bool vyberATiskni(const std::function<bool(QPrinter &, QString *)> &tisk);
 
 private:
