@@ -18,11 +18,6 @@ namespace {
 constexpr QSize Navrh(560, 420);
 constexpr int StranaObrazku = 64;
 constexpr QSize VelikostVolby(96, 80);
-
-QKeySequence zkratkaVolby(int i)
-{
-    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i));
-}
 } // namespace
 
 TSemaforTest::TSemaforTest(QWidget *parent) : TSemaforTest(quint32(QDateTime::currentMSecsSinceEpoch()), parent) {}
@@ -74,7 +69,6 @@ void TSemaforTest::vytvorOvladace()
         b->setFixedSize(VelikostVolby);
         b->setIconSize(QSize(StranaObrazku, StranaObrazku));
         b->setFont(pismoTahoma(14));
-        b->setShortcut(zkratkaVolby(i));
         auto *cislice = new QShortcut(QKeySequence(Qt::Key(Qt::Key_1 + i)), this);
         cislice->setContext(Qt::WidgetWithChildrenShortcut);
         connect(cislice, &QShortcut::activated, b, &QPushButton::click);
@@ -152,8 +146,8 @@ void TSemaforTest::ukazOtazku()
             b->setAccessibleName(QStringLiteral("Volba %1").arg(i + 1));
             b->setAccessibleDescription(popisVlajek(volba));
         }
-        // A new caption takes the button's shortcut with it.
-        b->setShortcut(zkratkaVolby(i));
+        // Alt and the number; set after the caption, which takes a button's shortcut with it.
+        b->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)));
         b->setToolTip(QStringLiteral("%1 nebo Alt+%1").arg(i + 1));
     }
 }
